@@ -1,0 +1,62 @@
+// Sound catalogue: loads the game's sound effects and music.
+#include "assets/sound_bank.h"
+
+namespace {
+
+Mix_Chunk* load_chunk(const char* path) { return Mix_LoadWAV_RW(SDL_RWFromFile(path, "rb"), 1); }
+
+template <typename T>
+void release(T*& handle, void (*free_fn)(T*)) {
+    if (handle) free_fn(handle);
+    handle = nullptr;
+}
+
+void release_sounds(SoundBank* b) {
+    Mix_HaltMusic();  // a piece must not be freed while it plays
+    Mix_Chunk** chunks[] = {&b->laser,  &b->exp16,         &b->exp64, &b->smallbullet,
+                            &b->beep,   &b->shieldsarelow, &b->hpup,  &b->speedup,
+                            &b->absorb, &b->bosscoming,    &b->largebullet, &b->rocket};
+    for (Mix_Chunk** c : chunks) release(*c, Mix_FreeChunk);
+    Mix_Music** pieces[] = {&b->level1, &b->title,  &b->gameover, &b->lvl1boss, &b->story,
+                            &b->story2, &b->level2, &b->level3,   &b->level4,   &b->victory};
+    for (Mix_Music** m : pieces) release(*m, Mix_FreeMusic);
+}
+
+}  // namespace
+
+void load_sounds(SoundBank* b) {
+    // A restart after a game over loads everything again: free the old first.
+    release_sounds(b);
+
+    b->bosscoming    = load_chunk("wav/bosscoming.wav");
+    b->absorb        = load_chunk("wav/absorb.wav");
+    b->laser         = load_chunk("wav/laser.wav");
+    b->hpup          = load_chunk("wav/hpup.wav");
+    b->speedup       = load_chunk("wav/speedup.wav");
+    b->shieldsarelow = load_chunk("wav/shieldsarelow.wav");
+    b->exp16         = load_chunk("wav/exp16.wav");
+    b->exp64         = load_chunk("wav/exp64.wav");
+    b->smallbullet   = load_chunk("wav/smallbullet.wav");
+    b->largebullet   = load_chunk("wav/largebullet.wav");
+    b->rocket        = load_chunk("wav/rocket.wav");
+    b->beep          = load_chunk("wav/beep.wav");
+
+    b->level1   = Mix_LoadMUS("midi/level1.mid");
+    b->level2   = Mix_LoadMUS("midi/level2.mid");
+    b->level3   = Mix_LoadMUS("midi/level3.mid");
+    b->level4   = Mix_LoadMUS("midi/level4.mid");
+    b->victory  = Mix_LoadMUS("midi/victory.mid");
+    b->title    = Mix_LoadMUS("midi/title.mid");
+    b->gameover = Mix_LoadMUS("midi/gameover.mid");
+    b->lvl1boss = Mix_LoadMUS("midi/lvl1boss.mid");
+    b->story    = Mix_LoadMUS("midi/story.mid");
+    b->story2   = Mix_LoadMUS("midi/story2.mid");
+}
+
+void play_sound(Mix_Chunk* chunk) {
+    if (chunk) Mix_PlayChannel(-1, chunk, 0);
+}
+
+void play_music(Mix_Music* music, int loops) {
+    if (music) Mix_PlayMusic(music, loops);
+}

@@ -1,0 +1,39 @@
+// Sound catalogue: every sound effect and piece of music, loaded at start-up.
+#pragma once
+
+#include <SDL_mixer.h>
+
+// Every handle is null when its file could not be loaded; playing a null
+// handle is silent. Fields in catalogue order: twelve effects, ten pieces.
+struct SoundBank {
+    Mix_Chunk* laser;          // player laser shots
+    Mix_Chunk* exp16;          // a shot hits
+    Mix_Chunk* exp64;          // something is destroyed
+    Mix_Chunk* smallbullet;    // enemy small bullets
+    Mix_Chunk* beep;           // title menu
+    Mix_Chunk* shieldsarelow;  // low-shield warning and boss alarm
+    Mix_Chunk* hpup;           // shields restored, ship returns
+    Mix_Chunk* speedup;        // speed pick-up
+    Mix_Chunk* absorb;         // weapon, Mars and life pick-ups
+    Mix_Chunk* bosscoming;     // loaded, never played
+    Mix_Chunk* largebullet;    // large shots and bullets
+    Mix_Chunk* rocket;         // rockets
+    Mix_Music* level1;         // looped
+    Mix_Music* title;          // looped
+    Mix_Music* gameover;       // looped
+    Mix_Music* lvl1boss;       // every boss fight, played once
+    Mix_Music* story;          // looped
+    Mix_Music* story2;         // looped
+    Mix_Music* level2;         // looped
+    Mix_Music* level3;         // looped
+    Mix_Music* level4;         // looped
+    Mix_Music* victory;        // looped
+};
+
+// Loads every file into the bank; handles of an earlier run are released first.
+void load_sounds(SoundBank* bank);
+
+// Plays an effect once on the first free mixing channel.
+void play_sound(Mix_Chunk* chunk);
+// Plays a piece of music; loops -1 repeats it forever.
+void play_music(Mix_Music* music, int loops);

@@ -1,0 +1,226 @@
+// Start-up and the frame loop: the game's spine.
+#include "core/game.h"
+
+#include <cstdio>
+#include <cstdlib>
+
+#include "combat/collisions.h"
+#include "combat/enemies.h"
+#include "combat/weapons.h"
+#include "core/clock.h"
+#include "core/player.h"
+#include "core/pools.h"
+#include "level/enemy_templates.h"
+#include "level/level_script.h"
+#include "render/hud.h"
+#include "render/scene.h"
+#include "screens/pause.h"
+#include "screens/title.h"
+
+namespace {
+
+constexpr int SCREEN_WIDTH = 800;
+constexpr int SCREEN_HEIGHT = 600;
+constexpr int SCREEN_BPP = 16;
+constexpr int AUDIO_RATE = 44100;
+constexpr int AUDIO_CHANNELS = 2;
+constexpr int AUDIO_CHUNK = 2048;
+
+// Autofire: a shot when the count passes the limit (index: difficulty).
+constexpr int32_t AUTOFIRE_LIMIT[] = {7, 5, 7, 10};
+// Power-up carriers come once the points pass this (index: difficulty).
+constexpr int32_t POWERUP_THRESHOLD[] = {25, 20, 25, 30};
+
+// Where the bonus keys release their enemies.
+constexpr int32_t BONUS_UFO_X = -96;
+constexpr int32_t BONUS_UFO_Y = 25;
+constexpr int32_t BONUS_CARRIER_X = 400;
+constexpr int32_t BONUS_CARRIER_Y = -32;
+
+int32_t by_difficulty(const int32_t (&table)[4]) {
+    return table[difficulty >= DIFFICULTY_EASY && difficulty <= DIFFICULTY_HARD ? difficulty : 0];
+}
+
+void set_start_stage() {
+    for (bool& flag : stage_flags) flag = false;
+    int stage = LEVEL1_ON;
+    if (resume_game && level == 2) stage = LEVEL2_ON;
+    if (resume_game && level == 3) stage = LEVEL3_ON;
+    if (resume_game && level == 4) stage = LEVEL4_ON;
+    stage_flags[stage] = true;
+}
+
+void release_bonus(int tpl, Direction direction, int32_t x, int32_t y) {
+    spawn_enemy(&enemy_templates[tpl], enemies, direction, x, y);
+}
+
+void key_down(SDLKey key, LoopState* loop) {
+    switch (key) {
+        case SDLK_UP:
+        case SDLK_DOWN:
+        case SDLK_LEFT:
+        case SDLK_RIGHT:
+            loop->held_direction = press_direction(loop->held_direction, key);
+            break;
+        case SDLK_ESCAPE:
+            loop->quit_requested = true;
+            break;
+        case SDLK_LSHIFT:
+            pause_screen(screen);
+            break;
+        case SDLK_LCTRL:
+            player_fire(&player, shots);
+            loop->fire_held = true;
+            break;
+        case SDLK_q:
+            release_bonus(TPL_UFO, DIR_RIGHT, BONUS_UFO_X, BONUS_UFO_Y);
+            break;
+        case SDLK_r:
+            if (game_completed && player.shields <= 4) player.shields += 1;
+            break;
+        case SDLK_a:
+            if (game_completed) release_bonus(TPL_WEAPONICON, DIR_LEFT, BONUS_CARRIER_X, BONUS_CARRIER_Y);
+            break;
+        case SDLK_w:
+            if (game_completed) release_bonus(TPL_SPEEDICON, DIR_LEFT, BONUS_CARRIER_X, BONUS_CARRIER_Y);
+            break;
+        default:
+            break;
+    }
+}
+
+void key_up(SDLKey key, LoopState* loop) {
+    switch (key) {
+        case SDLK_UP:
+        case SDLK_DOWN:
+        case SDLK_LEFT:
+        case SDLK_RIGHT:
+            loop->held_direction = release_direction(loop->held_direction, key);
+            break;
+        case SDLK_LCTRL:
+            loop->fire_held = false;
+            loop->autofire_count = 0;
+            break;
+        default:
+            break;
+    }
+}
+
+void autofire(LoopState* loop) {
+    if (!loop->fire_held) return;
+    loop->autofire_count += 1;
+    if (loop->autofire_count > by_difficulty(AUTOFIRE_LIMIT)) {
+        loop->autofire_count = 0;
+        player_fire(&player, shots);
+    }
+}
+
+void draw_frame() {
+    draw_background(screen, &scroll);
+    draw_effects(back_effects, screen);
+    draw_player(&player, screen);
+    draw_enemies(enemies, screen);
+    draw_shots(shots, screen);
+    draw_effects(front_effects, screen);
+    draw_hud(screen);
+    SDL_Flip(screen);
+}
+
+}  // namespace
+
+void start_up() {
+    std::puts("Cloudpiercer 1.0 -- arrows steer, left Ctrl fires, left Shift pauses, Escape quits.");
+    std::fflush(stdout);
+    if (level == 0) level = 1;
+    SDL_Init(SDL_INIT_AUDIO | SDL_INIT_VIDEO);
+
+    // After a game over the start-up runs again; the audio device and the
+    // exit handler are kept from the first run rather than stacked up.
+    static bool first_run = true;
+    if (first_run) {
+        Mix_OpenAudio(AUDIO_RATE, AUDIO_S16MSB, AUDIO_CHANNELS, AUDIO_CHUNK);
+        std::atexit(SDL_Quit);
+        first_run = false;
+    }
+    SDL_ShowCursor(0);
+    SDL_WM_SetCaption("Cloudpiercer", "Cloudpiercer");
+    screen = SDL_SetVideoMode(SCREEN_WIDTH, SCREEN_HEIGHT, SCREEN_BPP, SDL_HWSURFACE | SDL_DOUBLEBUF | SDL_FULLSCREEN);
+    if (!screen) {
+        std::fprintf(stderr, "cloudpiercer: cannot open the %dx%d display: %s\n", SCREEN_WIDTH, SCREEN_HEIGHT,
+                     SDL_GetError());
+        std::exit(1);
+    }
+    load_sounds(&sounds);
+}
+
+void start_game(LoopState* loop) {
+    title_screen(screen);
+    set_start_stage();
+    shield_bar_src = SDL_Rect{0, 0, 256, 32};
+    digit_src = SDL_Rect{0, 0, 24, 24};
+    boss_bar_width = 800;
+    score_tens = score_hundreds = score_thousands = 0;
+    load_images(&images);
+    scroll = Scroll{0, 8};
+    powerup_threshold = by_difficulty(POWERUP_THRESHOLD);
+    init_player(&player, difficulty);
+    fill_enemy_templates(difficulty);
+    fill_shot_templates(difficulty);
+    fill_effect_templates();
+    free_all_slots();
+    level_clock = 0;
+    restart_requested = false;
+    *loop = LoopState{};
+}
+
+void handle_event(const SDL_Event& event, LoopState* loop) {
+    switch (event.type) {
+        case SDL_QUIT:
+            loop->quit_requested = true;
+            break;
+        case SDL_KEYDOWN:
+            key_down(event.key.keysym.sym, loop);
+            break;
+        case SDL_KEYUP:
+            key_up(event.key.keysym.sym, loop);
+            break;
+        default:
+            break;
+    }
+}
+
+void run_frame(LoopState* loop) {
+    // the level's events of this frame; may show a story screen
+    run_level_script();
+    // a story screen idles the ship: keys held through it no longer steer
+    if (player.direction == DIR_IDLE) loop->held_direction = DIR_IDLE;
+    // input
+    SDL_Event event;
+    while (SDL_PollEvent(&event)) handle_event(event, loop);
+    autofire(loop);
+    player.direction = loop->held_direction;
+    const Uint32 deadline = loop->last_frame_end + FRAME_MS;
+    // updates
+    move_effects(back_effects);
+    update_player(&player);
+    if (restart_requested) return;  // the game is over and abandoned
+    update_enemies(enemies, &player, shots);
+    move_shots(shots);
+    move_effects(front_effects);
+    // drawing, back to front
+    draw_frame();
+    // pacing: a late frame is followed at once
+    clock_wait_until(deadline);
+    loop->last_frame_end = clock_now();
+}
+
+int run_game() {
+    for (;;) {
+        start_up();
+        LoopState loop;
+        start_game(&loop);
+        while (!loop.quit_requested && !restart_requested) run_frame(&loop);
+        if (loop.quit_requested) return 0;
+        // the last ship was lost 530 frames ago: back to the first step
+    }
+}

@@ -1,0 +1,4 @@
+// Stand-in until the heads-up display lands.
+#include "render/hud.h"
+
+void draw_hud(SDL_Surface*) {}

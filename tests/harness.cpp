@@ -1,0 +1,133 @@
+// Headless test harness and the test clock.
+#include "tests/harness.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <unistd.h>
+#include <vector>
+
+#include "core/clock.h"
+
+namespace {
+
+Uint32 fake_now = 0;
+
+struct ScheduledEvent {
+    Uint32 at;
+    SDL_Event event;
+};
+std::vector<ScheduledEvent> scheduled;
+
+void deliver_due_events() {
+    for (size_t i = 0; i < scheduled.size();) {
+        if (scheduled[i].at <= fake_now) {
+            SDL_PushEvent(&scheduled[i].event);
+            scheduled.erase(scheduled.begin() + long(i));
+        } else {
+            ++i;
+        }
+    }
+}
+
+SDL_Event key_event(SDLKey key, bool down) {
+    SDL_Event e{};
+    e.type = down ? SDL_KEYDOWN : SDL_KEYUP;
+    e.key.type = e.type;
+    e.key.state = down ? SDL_PRESSED : SDL_RELEASED;
+    e.key.keysym.sym = key;
+    return e;
+}
+
+}  // namespace
+
+// The clock the game reads in the tests.
+Uint32 clock_now() { return fake_now; }
+void clock_wait_until(Uint32 deadline) {
+    if (Sint32(deadline - fake_now) > 0) fake_now = deadline;
+    deliver_due_events();
+}
+void clock_rest(Uint32 ms) {
+    fake_now += ms;
+    deliver_due_events();
+}
+
+void test_clock_set(Uint32 now) {
+    fake_now = now;
+    deliver_due_events();
+}
+void test_clock_advance(Uint32 ms) { test_clock_set(fake_now + ms); }
+
+void schedule_key(Uint32 at, SDLKey key, bool down) { scheduled.push_back({at, key_event(key, down)}); }
+void schedule_quit(Uint32 at) {
+    SDL_Event e{};
+    e.type = SDL_QUIT;
+    scheduled.push_back({at, e});
+}
+
+void clear_events() {
+    scheduled.clear();
+    SDL_Event e;
+    while (SDL_PollEvent(&e)) {
+    }
+}
+
+void push_key(SDLKey key, bool down) {
+    SDL_Event e = key_event(key, down);
+    SDL_PushEvent(&e);
+}
+void push_quit() {
+    SDL_Event e{};
+    e.type = SDL_QUIT;
+    SDL_PushEvent(&e);
+}
+
+void boot_game(LoopState* loop) {
+    fake_now = 0;
+    start_up();
+    start_game(loop);
+    fake_now = 0;
+}
+
+void run_frames(LoopState* loop, int n) {
+    for (int i = 0; i < n; ++i) run_frame(loop);
+}
+
+Rgb surface_pixel(SDL_Surface* s, int x, int y) {
+    SDL_LockSurface(s);
+    const auto* row = static_cast<const Uint8*>(s->pixels) + y * s->pitch;
+    Uint32 value = 0;
+    switch (s->format->BytesPerPixel) {
+        case 1:
+            value = row[x];
+            break;
+        case 2:
+            value = reinterpret_cast<const Uint16*>(row)[x];
+            break;
+        case 3:
+            value = Uint32(row[3 * x]) | Uint32(row[3 * x + 1]) << 8 | Uint32(row[3 * x + 2]) << 16;
+            break;
+        default:
+            value = reinterpret_cast<const Uint32*>(row)[x];
+            break;
+    }
+    SDL_UnlockSurface(s);
+    Uint8 r, g, b;
+    SDL_GetRGB(value, s->format, &r, &g, &b);
+    return Rgb{r, g, b};
+}
+
+Rgb screen_pixel(int x, int y) { return surface_pixel(screen, x, y); }
+
+std::string data_dir() { return GAME_DATA_DIR; }
+
+int main(int argc, char** argv) {
+    setenv("SDL_VIDEODRIVER", "dummy", 0);
+    setenv("SDL_AUDIODRIVER", "dummy", 0);
+    testing::InitGoogleTest(&argc, argv);
+    // The mixer runs a thread of its own; a forked child must not inherit
+    // its locks, so death tests start afresh.
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    if (chdir(GAME_DATA_DIR) != 0) return 1;
+    return RUN_ALL_TESTS();
+}

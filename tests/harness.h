@@ -1,0 +1,40 @@
+// Headless test harness: a clock stepped by hand, queued key events, the real
+// frame loop, and the pixels of the screen surface.
+#pragma once
+
+#include <SDL.h>
+
+#include <string>
+
+#include "core/game.h"
+
+// The test clock. Time moves only when the game waits or rests, or when a
+// test moves it; events scheduled for a time are queued when it is reached.
+void test_clock_set(Uint32 now);
+void test_clock_advance(Uint32 ms);
+// Queues a key event for the moment the clock reaches `at`.
+void schedule_key(Uint32 at, SDLKey key, bool down = true);
+void schedule_quit(Uint32 at);
+// Forgets scheduled events and empties SDL's queue.
+void clear_events();
+
+// Queues an event now.
+void push_key(SDLKey key, bool down = true);
+void push_quit();
+
+// The start-up, then a new game (the title screen is chosen through keys
+// queued beforehand, or through the title stand-in). Leaves the clock at 0.
+void boot_game(LoopState* loop);
+// Runs n frames of the real frame loop.
+void run_frames(LoopState* loop, int n);
+
+// A pixel of the screen surface as red, green, blue.
+struct Rgb {
+    int r, g, b;
+    bool operator==(const Rgb&) const = default;
+};
+Rgb screen_pixel(int x, int y);
+Rgb surface_pixel(SDL_Surface* s, int x, int y);
+
+// The folder of the forge's data tree; the tests run from it.
+std::string data_dir();
