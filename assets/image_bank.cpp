@@ -18,10 +18,10 @@ struct PictureFile {
 
 // Raw pictures: stored as loaded, drawn opaque.
 const PictureFile RAW_PICTURES[] = {
-    {IMG_OPENSPACE, "bmp/openspace.bmp"},   {IMG_RURAL, "bmp/rural.bmp"},
-    {IMG_RURAL2, "bmp/rural2.bmp"},         {IMG_LVL1BOSSBG, "bmp/lvl1bossbg.bmp"},
-    {IMG_WATER, "bmp/water.bmp"},           {IMG_WATER2, "bmp/water2.bmp"},
-    {IMG_SAND, "bmp/sand.bmp"},             {IMG_SAND2, "bmp/sand2.bmp"},
+    {IMG_OPENSPACE, "bmp/openspace.bmp"}, {IMG_RURAL, "bmp/rural.bmp"},
+    {IMG_RURAL2, "bmp/rural2.bmp"},       {IMG_LVL1BOSSBG, "bmp/lvl1bossbg.bmp"},
+    {IMG_WATER, "bmp/water.bmp"},         {IMG_WATER2, "bmp/water2.bmp"},
+    {IMG_SAND, "bmp/sand.bmp"},           {IMG_SAND2, "bmp/sand2.bmp"},
     {IMG_THEBOSSHP, "bmp/thebosshp.bmp"},
 };
 
@@ -106,7 +106,9 @@ const PictureFile KEYED_PICTURES[] = {
 
 }  // namespace
 
-SDL_Surface* load_raw_picture(const char* path) { return SDL_LoadBMP_RW(SDL_RWFromFile(path, "rb"), 1); }
+SDL_Surface* load_raw_picture(const char* path) {
+    return SDL_LoadBMP_RW(SDL_RWFromFile(path, "rb"), 1);
+}
 
 SDL_Surface* load_keyed_picture(const char* path) {
     SDL_Surface* loaded = load_raw_picture(path);

@@ -3,7 +3,9 @@
 
 namespace {
 
-Mix_Chunk* load_chunk(const char* path) { return Mix_LoadWAV_RW(SDL_RWFromFile(path, "rb"), 1); }
+Mix_Chunk* load_chunk(const char* path) {
+    return Mix_LoadWAV_RW(SDL_RWFromFile(path, "rb"), 1);
+}
 
 template <typename T>
 void release(T*& handle, void (*free_fn)(T*)) {
@@ -13,8 +15,8 @@ void release(T*& handle, void (*free_fn)(T*)) {
 
 void release_sounds(SoundBank* b) {
     Mix_HaltMusic();  // a piece must not be freed while it plays
-    Mix_Chunk** chunks[] = {&b->laser,  &b->exp16,         &b->exp64, &b->smallbullet,
-                            &b->beep,   &b->shieldsarelow, &b->hpup,  &b->speedup,
+    Mix_Chunk** chunks[] = {&b->laser,  &b->exp16,         &b->exp64,       &b->smallbullet,
+                            &b->beep,   &b->shieldsarelow, &b->hpup,        &b->speedup,
                             &b->absorb, &b->bosscoming,    &b->largebullet, &b->rocket};
     for (Mix_Chunk** c : chunks) release(*c, Mix_FreeChunk);
     Mix_Music** pieces[] = {&b->level1, &b->title,  &b->gameover, &b->lvl1boss, &b->story,
@@ -28,6 +30,7 @@ void load_sounds(SoundBank* b) {
     // A restart after a game over loads everything again: free the old first.
     release_sounds(b);
 
+    // clang-format off
     b->bosscoming    = load_chunk("wav/bosscoming.wav");
     b->absorb        = load_chunk("wav/absorb.wav");
     b->laser         = load_chunk("wav/laser.wav");
@@ -51,6 +54,7 @@ void load_sounds(SoundBank* b) {
     b->lvl1boss = Mix_LoadMUS("midi/lvl1boss.mid");
     b->story    = Mix_LoadMUS("midi/story.mid");
     b->story2   = Mix_LoadMUS("midi/story2.mid");
+    // clang-format on
 }
 
 void play_sound(Mix_Chunk* chunk) {

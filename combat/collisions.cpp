@@ -3,7 +3,9 @@
 
 #include "core/player.h"
 
-bool pixel_hit(const Shot*, int32_t, int32_t, SDL_Surface*) { return false; }
+bool pixel_hit(const Shot*, int32_t, int32_t, SDL_Surface*) {
+    return false;
+}
 
 void update_player(Player* p) {
     if (p->shields > 0) move_player(p);

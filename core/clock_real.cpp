@@ -1,7 +1,9 @@
 // The real clock: SDL's tick count, sleeping instead of spinning.
 #include "core/clock.h"
 
-Uint32 clock_now() { return SDL_GetTicks(); }
+Uint32 clock_now() {
+    return SDL_GetTicks();
+}
 
 // Sleeps until shortly before the deadline, then polls the last stretch so
 // the frame still ends on time: a busy wait would hold a core at 100%.
@@ -14,4 +16,6 @@ void clock_wait_until(Uint32 deadline) {
     }
 }
 
-void clock_rest(Uint32 ms) { SDL_Delay(ms); }
+void clock_rest(Uint32 ms) {
+    SDL_Delay(ms);
+}

@@ -1,6 +1,7 @@
 // Game state: the one definition of every global of the game.
 #include "core/game_state.h"
 
+// clang-format off
 const DirectionStep DIRECTION_STEPS[DIRECTION_COUNT] = {
     // dx  dy
     {0, -1},   // DIR_UP
@@ -14,6 +15,7 @@ const DirectionStep DIRECTION_STEPS[DIRECTION_COUNT] = {
     {1, 1},    // DIR_DOWN_RIGHT
     {0, 0},    // DIR_IDLE
 };
+// clang-format on
 
 const int STAGE_ORDER[STAGE_FLAG_COUNT] = {LEVEL1_ON, BOSS1_ON, LEVEL2_ON, BOSS2_ON,
                                            LEVEL3_ON, BOSS3_ON, LEVEL4_ON, BOSS4_ON};

@@ -50,21 +50,21 @@ constexpr int SCROLL_TILE = 256;           // background tile edge, pixels
 
 // One enemy, boss, pick-up carrier or Mars. Free while hit_points is 0.
 struct Enemy {
-    int32_t x, y;             // top-left, pixels
-    int32_t frame;            // picture shown, 0-based
-    int32_t height, width;    // box, pixels
-    int32_t hit_points;       // 0: free slot; may go below 0 in the frame of death
-    int32_t bullet_kind;      // shot kind fired: 15, 16, or 0 for none
-    int32_t frame_count;      // pictures in the animation
-    int32_t fire_period;      // fire_clock runs 0..fire_period, frames
-    int32_t fire_clock;       // frames, see fire_period
-    int32_t speed;            // pixels per frame along direction
-    int32_t frame_ms;         // milliseconds per picture
-    Direction direction;      // set at release, turned by sweeps
-    int32_t kind;             // picture set and type (ENEMY_ kinds)
-    int32_t behaviour;        // movement and firing code (BEHAVIOUR_)
-    int32_t shots_left;       // volleys it may still fire
-    Uint32 frame_tick;        // tick of the last picture change
+    int32_t x, y;           // top-left, pixels
+    int32_t frame;          // picture shown, 0-based
+    int32_t height, width;  // box, pixels
+    int32_t hit_points;     // 0: free slot; may go below 0 in the frame of death
+    int32_t bullet_kind;    // shot kind fired: 15, 16, or 0 for none
+    int32_t frame_count;    // pictures in the animation
+    int32_t fire_period;    // fire_clock runs 0..fire_period, frames
+    int32_t fire_clock;     // frames, see fire_period
+    int32_t speed;          // pixels per frame along direction
+    int32_t frame_ms;       // milliseconds per picture
+    Direction direction;    // set at release, turned by sweeps
+    int32_t kind;           // picture set and type (ENEMY_ kinds)
+    int32_t behaviour;      // movement and firing code (BEHAVIOUR_)
+    int32_t shots_left;     // volleys it may still fire
+    Uint32 frame_tick;      // tick of the last picture change
 };
 
 // A player shot or an enemy bullet; both share the shots pool.
@@ -98,21 +98,21 @@ struct Effect {
 // The player's ship. Written by init_player, the frame loop (direction),
 // update_player (damage, loss, return), the pick-ups and the HUD (score).
 struct Player {
-    int32_t x, y;              // top-left; kept on screen while alive
-    int32_t frame;             // ship picture 0..2
-    Direction direction;       // from the arrow keys, stored every frame
-    int32_t height, width;     // 64 x 64
-    int32_t shields;           // 0..5; 0 means destroyed and not drawn
-    int32_t lives;             // counting the ship in play
-    int32_t weapon;            // 1..5
-    int32_t max_speed;         // upper limit of speed
-    int32_t speed;             // pixels per frame
-    int32_t frame_ms;          // milliseconds per ship picture
-    int32_t death_clock;       // frames since the ship was destroyed
-    int32_t score_ones;        // units digit of the score
-    int32_t powerup_points;    // towards the next power-up carrier
-    bool low_shield_warned;    // the warning was given for this low state
-    Uint32 frame_tick;         // tick of the last ship picture change
+    int32_t x, y;            // top-left; kept on screen while alive
+    int32_t frame;           // ship picture 0..2
+    Direction direction;     // from the arrow keys, stored every frame
+    int32_t height, width;   // 64 x 64
+    int32_t shields;         // 0..5; 0 means destroyed and not drawn
+    int32_t lives;           // counting the ship in play
+    int32_t weapon;          // 1..5
+    int32_t max_speed;       // upper limit of speed
+    int32_t speed;           // pixels per frame
+    int32_t frame_ms;        // milliseconds per ship picture
+    int32_t death_clock;     // frames since the ship was destroyed
+    int32_t score_ones;      // units digit of the score
+    int32_t powerup_points;  // towards the next power-up carrier
+    bool low_shield_warned;  // the warning was given for this low state
+    Uint32 frame_tick;       // tick of the last ship picture change
 };
 
 // The background's vertical scroll.
@@ -234,23 +234,23 @@ extern Player player;
 extern Scroll scroll;
 
 // Scalars.
-extern SDL_Surface* screen;       // the display, set at start-up
-extern SoundBank sounds;          // sound effects and music
-extern ImageBank images;          // pictures of play
-extern int32_t score_thousands;   // upper score digits; units in player
+extern SDL_Surface* screen;      // the display, set at start-up
+extern SoundBank sounds;         // sound effects and music
+extern ImageBank images;         // pictures of play
+extern int32_t score_thousands;  // upper score digits; units in player
 extern int32_t score_hundreds;
 extern int32_t score_tens;
-extern SDL_Rect shield_bar_src;   // shown part of the shield bar
-extern SDL_Rect digit_src;        // one cell of the digit strip
-extern int32_t boss_bar_width;    // boss bar length, pixels (= boss hit points)
-extern bool boss_bar_shown;       // a boss fight is on
-extern bool game_completed;       // the closing story was seen this run
-extern bool resume_game;          // the player chose to resume this run
-extern int32_t level;             // 1..4: where a resumed game starts
+extern SDL_Rect shield_bar_src;  // shown part of the shield bar
+extern SDL_Rect digit_src;       // one cell of the digit strip
+extern int32_t boss_bar_width;   // boss bar length, pixels (= boss hit points)
+extern bool boss_bar_shown;      // a boss fight is on
+extern bool game_completed;      // the closing story was seen this run
+extern bool resume_game;         // the player chose to resume this run
+extern int32_t level;            // 1..4: where a resumed game starts
 extern bool stage_flags[STAGE_FLAG_COUNT];
-extern int32_t level_clock;       // frames since the stage began; see level script
-extern int32_t powerup_threshold; // points above which a carrier comes
-extern int32_t difficulty;        // DIFFICULTY_EASY..DIFFICULTY_HARD
+extern int32_t level_clock;        // frames since the stage began; see level script
+extern int32_t powerup_threshold;  // points above which a carrier comes
+extern int32_t difficulty;         // DIFFICULTY_EASY..DIFFICULTY_HARD
 
 // Set by update_player when the last ship has been gone 530 frames: the game
 // is abandoned and the start-up runs again from its first step.

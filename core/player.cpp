@@ -17,6 +17,7 @@ struct PressRule {
     Direction when_b, gives_b;
     Direction otherwise;
 };
+// clang-format off
 const PressRule PRESS_RULES[] = {
     // key         when gives  when gives  otherwise
     {SDLK_UP, DIR_RIGHT, DIR_UP_RIGHT, DIR_LEFT, DIR_UP_LEFT, DIR_UP},
@@ -39,6 +40,7 @@ const ReleaseRule RELEASE_RULES[] = {
     {SDLK_LEFT, {DIR_LEFT, DIR_DOWN_LEFT, DIR_UP_LEFT}, {DIR_IDLE, DIR_DOWN, DIR_UP}},
     {SDLK_RIGHT, {DIR_RIGHT, DIR_DOWN_RIGHT, DIR_UP_RIGHT}, {DIR_IDLE, DIR_DOWN, DIR_UP}},
 };
+// clang-format on
 
 }  // namespace
 

@@ -20,8 +20,12 @@ Record* first_free(Record* pool, bool (*is_free)(const Record&)) {
     return nullptr;
 }
 
-bool shot_is_free(const Shot& s) { return s.direction == SHOT_FREE; }
-bool effect_is_free(const Effect& e) { return e.kind == EFFECT_FREE; }
+bool shot_is_free(const Shot& s) {
+    return s.direction == SHOT_FREE;
+}
+bool effect_is_free(const Effect& e) {
+    return e.kind == EFFECT_FREE;
+}
 
 template <typename Record>
 void spawn(const Record* tpl, Record* pool, bool (*is_free)(const Record&), Direction direction, int32_t x,
@@ -83,6 +87,7 @@ void fill_effect_templates() {
     struct Row {
         int32_t kind, height, width, frame_count, speed, frame_ms, cycles_allowed;
     };
+    // clang-format off
     static const Row ROWS[EFFECT_TEMPLATE_COUNT] = {
         // kind                  height width frames speed  ms  cycles
         {EFFECT_EARTH, 320, 320, 3, 1, 500, 9999},            // TPL_EARTH
@@ -96,6 +101,7 @@ void fill_effect_templates() {
         {EFFECT_SPEED_UP, 128, 512, 1, 24, 5000, 30},         // TPL_SPEED_UP
         {EFFECT_ABSORB, 64, 64, 5, 0, 60, 2},                 // TPL_ABSORB
     };
+    // clang-format on
     for (int i = 0; i < EFFECT_TEMPLATE_COUNT; ++i) {
         const Row& r = ROWS[i];
         effect_templates[i] = Effect{};

@@ -3,4 +3,6 @@
 
 #include "core/game_state.h"
 
-void title_screen(SDL_Surface*) { difficulty = DIFFICULTY_NORMAL; }
+void title_screen(SDL_Surface*) {
+    difficulty = DIFFICULTY_NORMAL;
+}

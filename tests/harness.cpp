@@ -2,9 +2,9 @@
 #include "tests/harness.h"
 
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <cstdlib>
-#include <unistd.h>
 #include <vector>
 
 #include "core/clock.h"
@@ -42,7 +42,9 @@ SDL_Event key_event(SDLKey key, bool down) {
 }  // namespace
 
 // The clock the game reads in the tests.
-Uint32 clock_now() { return fake_now; }
+Uint32 clock_now() {
+    return fake_now;
+}
 void clock_wait_until(Uint32 deadline) {
     if (Sint32(deadline - fake_now) > 0) fake_now = deadline;
     deliver_due_events();
@@ -56,9 +58,13 @@ void test_clock_set(Uint32 now) {
     fake_now = now;
     deliver_due_events();
 }
-void test_clock_advance(Uint32 ms) { test_clock_set(fake_now + ms); }
+void test_clock_advance(Uint32 ms) {
+    test_clock_set(fake_now + ms);
+}
 
-void schedule_key(Uint32 at, SDLKey key, bool down) { scheduled.push_back({at, key_event(key, down)}); }
+void schedule_key(Uint32 at, SDLKey key, bool down) {
+    scheduled.push_back({at, key_event(key, down)});
+}
 void schedule_quit(Uint32 at) {
     SDL_Event e{};
     e.type = SDL_QUIT;
@@ -117,9 +123,13 @@ Rgb surface_pixel(SDL_Surface* s, int x, int y) {
     return Rgb{r, g, b};
 }
 
-Rgb screen_pixel(int x, int y) { return surface_pixel(screen, x, y); }
+Rgb screen_pixel(int x, int y) {
+    return surface_pixel(screen, x, y);
+}
 
-std::string data_dir() { return GAME_DATA_DIR; }
+std::string data_dir() {
+    return GAME_DATA_DIR;
+}
 
 int main(int argc, char** argv) {
     setenv("SDL_VIDEODRIVER", "dummy", 0);
