@@ -15,7 +15,8 @@ struct Image {
     std::vector<uint32_t> px;
 
     Image() = default;
-    Image(int width, int height, uint32_t fill = 0) : w(width), h(height), px(size_t(width) * size_t(height), fill) {}
+    Image(int width, int height, uint32_t fill = 0)
+        : w(width), h(height), px(size_t(width) * size_t(height), fill) {}
     uint32_t& at(int x, int y) { return px[size_t(y) * size_t(w) + size_t(x)]; }
     uint32_t at(int x, int y) const { return px[size_t(y) * size_t(w) + size_t(x)]; }
     bool inside(int x, int y) const { return x >= 0 && y >= 0 && x < w && y < h; }
@@ -25,9 +26,15 @@ inline uint32_t rgb(int r, int g, int b) {
     auto c = [](int v) { return uint32_t(v < 0 ? 0 : v > 255 ? 255 : v); };
     return (c(r) << 16) | (c(g) << 8) | c(b);
 }
-inline int red(uint32_t c) { return int((c >> 16) & 255); }
-inline int green(uint32_t c) { return int((c >> 8) & 255); }
-inline int blue(uint32_t c) { return int(c & 255); }
+inline int red(uint32_t c) {
+    return int((c >> 16) & 255);
+}
+inline int green(uint32_t c) {
+    return int((c >> 8) & 255);
+}
+inline int blue(uint32_t c) {
+    return int(c & 255);
+}
 
 // Writes a 24-bit uncompressed Windows BMP; creates parent folders.
 void write_bmp(const std::string& path, const Image& img);
@@ -44,11 +51,13 @@ int text_width(const std::string& font, int px_size, const std::string& utf8);
 
 // The parts of the forge. `out` is the run-time data folder (holding bmp/,
 // story/, wav/, midi/); `src` is the project's data/ folder of authored inputs.
-void forge_sprites(const std::string& src, const std::string& out);    // ships, enemies, bosses, shots, effects, scenery
+void forge_sprites(const std::string& src,
+                   const std::string& out);  // ships, enemies, bosses, shots, effects, scenery
 void forge_backdrops(const std::string& src, const std::string& out);  // background tiles, HUD parts, notices
 void forge_contact_sheet(const std::string& out);  // every sprite frame with its name, read back from out
-void forge_screens(const std::string& src, const std::string& out);  // title, cursor, labels, pause, story pages
-void forge_sounds(const std::string& src, const std::string& out);   // wav/
-void forge_music(const std::string& src, const std::string& out);    // midi/
+void forge_screens(const std::string& src,
+                   const std::string& out);  // title, cursor, labels, pause, story pages
+void forge_sounds(const std::string& src, const std::string& out);  // wav/
+void forge_music(const std::string& src, const std::string& out);   // midi/
 
 }  // namespace forge

@@ -28,7 +28,8 @@ FT_Face face(const std::string& font, int px_size) {
     if (it == faces.end()) {
         FT_Face f = nullptr;
         const std::string path = FONT_DIR + font;
-        if (FT_New_Face(library(), path.c_str(), 0, &f) != 0) throw std::runtime_error("missing font " + path);
+        if (FT_New_Face(library(), path.c_str(), 0, &f) != 0)
+            throw std::runtime_error("missing font " + path);
         it = faces.emplace(font, f).first;
     }
     FT_Set_Pixel_Sizes(it->second, 0, FT_UInt(px_size));
