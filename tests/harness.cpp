@@ -18,6 +18,8 @@ struct ScheduledEvent {
     SDL_Event event;
 };
 std::vector<ScheduledEvent> scheduled;
+bool auto_keys = false;
+Uint32 last_auto_key = 0;
 
 void deliver_due_events() {
     for (size_t i = 0; i < scheduled.size();) {
@@ -41,6 +43,11 @@ SDL_Event key_event(SDLKey key, bool down) {
 
 }  // namespace
 
+void push_key(SDLKey key, bool down) {
+    SDL_Event e = key_event(key, down);
+    SDL_PushEvent(&e);
+}
+
 // The clock the game reads in the tests.
 Uint32 clock_now() {
     return fake_now;
@@ -52,6 +59,10 @@ void clock_wait_until(Uint32 deadline) {
 void clock_rest(Uint32 ms) {
     fake_now += ms;
     deliver_due_events();
+    if (auto_keys && fake_now - last_auto_key > KEY_DELAY_MS + 100) {
+        last_auto_key = fake_now;
+        push_key(SDLK_RETURN);
+    }
 }
 
 void test_clock_set(Uint32 now) {
@@ -71,6 +82,11 @@ void schedule_quit(Uint32 at) {
     scheduled.push_back({at, e});
 }
 
+void set_auto_keys(bool on) {
+    auto_keys = on;
+    last_auto_key = fake_now;
+}
+
 void clear_events() {
     scheduled.clear();
     SDL_Event e;
@@ -78,21 +94,21 @@ void clear_events() {
     }
 }
 
-void push_key(SDLKey key, bool down) {
-    SDL_Event e = key_event(key, down);
-    SDL_PushEvent(&e);
-}
 void push_quit() {
     SDL_Event e{};
     e.type = SDL_QUIT;
     SDL_PushEvent(&e);
 }
 
-void boot_game(LoopState* loop) {
+void boot_game(LoopState* loop, bool from_level_start) {
     fake_now = 0;
     start_up();
+    push_key(SDLK_LCTRL);
+    push_key(SDLK_LCTRL, false);
     start_game(loop);
+    clear_events();
     fake_now = 0;
+    if (!from_level_start) level_clock = 1;
 }
 
 void run_frames(LoopState* loop, int n) {

@@ -17,14 +17,19 @@ void schedule_key(Uint32 at, SDLKey key, bool down = true);
 void schedule_quit(Uint32 at);
 // Forgets scheduled events and empties SDL's queue.
 void clear_events();
+// While on, every rest of a screen loop that comes more than KEY_DELAY_MS
+// after the last such key queues a press of Return: story pages turn by
+// themselves (the title and pause screens ignore Return).
+void set_auto_keys(bool on);
 
 // Queues an event now.
 void push_key(SDLKey key, bool down = true);
 void push_quit();
 
-// The start-up, then a new game (the title screen is chosen through keys
-// queued beforehand, or through the title stand-in). Leaves the clock at 0.
-void boot_game(LoopState* loop);
+// The start-up, then a new game: the title screen is answered with left Ctrl
+// (its first row, start). Leaves the clock at 0 and, unless from_level_start,
+// the level clock at 1, just past the opening story and music.
+void boot_game(LoopState* loop, bool from_level_start = false);
 // Runs n frames of the real frame loop.
 void run_frames(LoopState* loop, int n);
 
