@@ -147,6 +147,30 @@ double time_of(size_t i) {
     return double(i) / SOUND_RATE;
 }
 
+// Hann window over `dur` seconds: the smooth shape of a grain, so a grain
+// never starts or stops with a step (which would be heard as a click).
+double grain_shape(double t, double dur) {
+    return t < 0.0 || t > dur ? 0.0 : 0.5 - 0.5 * std::cos(2.0 * PI * t / dur);
+}
+
+// Adds a short sine blip at `start`: one glint of a shimmer.
+void add_blip(Samples& s, double start, double dur, double hz, double level) {
+    Osc tone;
+    const size_t first = size_t(start * SOUND_RATE);
+    const size_t end = std::min(s.size(), size_t((start + dur) * SOUND_RATE));
+    for (size_t i = first; i < end; ++i) s[i] += level * tone.sine(hz) * grain_shape(time_of(i) - start, dur);
+}
+
+// Adds a short burst of dull noise at `start`: one crackle of a fire.
+void add_crackle(Samples& s, Noise& noise, double start, double dur, double level) {
+    Filter dull;
+    const size_t first = size_t(start * SOUND_RATE);
+    const size_t end = std::min(s.size(), size_t((start + dur) * SOUND_RATE));
+    for (size_t i = first; i < end; ++i) {
+        s[i] += level * dull.low(noise.next(), 4500.0) * grain_shape(time_of(i) - start, dur);
+    }
+}
+
 // --- the sounds -----------------------------------------------------------------
 
 // The player's laser: a bright pulse wave diving from high to low pitch. It
@@ -185,7 +209,7 @@ Samples exp16() {
         const double knock = thump.sine(glide(t, 0.09, 230.0, 55.0)) * strike(t, 0.001, 0.04);
         s[i] = soft_clip(1.1 * crackle + 0.9 * knock, 2.5);
     }
-    finish_sound(s, -5.0, 0.0015, 0.04);
+    finish_sound(s, -6.0, 0.0015, 0.04);
     return s;
 }
 
@@ -195,7 +219,7 @@ Samples exp64() {
     Samples s = silence(1.1);
     Noise noise(0x64b00111u);
     Osc thump;
-    Filter blast, rumble, crackle;
+    Filter blast, rumble;
     double brown = 0.0;
     for (size_t i = 0; i < s.size(); ++i) {
         const double t = time_of(i);
@@ -204,11 +228,13 @@ Samples exp64() {
         double v = blast.low(white, glide(t, 0.9, 6500.0, 160.0), 0.6) * strike(t, 0.003, 0.22);
         v += 1.6 * rumble.low(brown, 170.0, 1.1) * strike(t, 0.012, 0.42);
         v += 0.8 * thump.sine(glide(t, 0.5, 120.0, 32.0)) * strike(t, 0.004, 0.2);
-        // Crackles thin out as the fireball dies.
-        const double spark = noise.chance() < 0.004 * decay(t, 0.25) ? noise.next() * 6.0 : 0.0;
-        v += crackle.band(spark, 1900.0, 3.0) * decay(t, 0.35);
-        s[i] = soft_clip(v, 1.8);
+        s[i] = v;
     }
+    // Crackles, further apart and fainter as the fireball dies.
+    for (double t = 0.03; t < 0.6; t += (0.006 + 0.03 * noise.chance()) * (1.0 + 6.0 * t)) {
+        add_crackle(s, noise, t, 0.002 + 0.005 * noise.chance(), 0.9 * decay(t, 0.2));
+    }
+    for (double& x : s) x = soft_clip(x, 1.8);
     finish_sound(s, -3.0, 0.003, 0.2);
     return s;
 }
@@ -246,26 +272,28 @@ Samples largebullet() {
         v += 0.8 * crack.band(noise.next(), 2600.0, 1.0) * strike(t, 0.001, 0.02);
         s[i] = soft_clip(v, 2.0);
     }
-    finish_sound(s, -6.0, 0.002, 0.04);
+    finish_sound(s, -7.5, 0.002, 0.04);
     return s;
 }
 
-// A rocket launch: an ignition pop, then a whoosh of band-passed noise rising
-// in pitch over a low rough thrust tone.
+// A rocket launch: an ignition pop, then a hiss of noise through two
+// resonances that climb as the rocket speeds away, over a rough low thrust.
 Samples rocket() {
     Samples s = silence(0.42);
     Noise noise(0x50c4e7u);
     Osc thrust;
-    Filter whoosh, pop, body, flutter;
+    Filter hiss, hiss_high, pop, body, flutter;
     for (size_t i = 0; i < s.size(); ++i) {
         const double t = time_of(i);
         const double white = noise.next();
-        const double env = rise(t, 0.04) * decay(t - 0.06, 0.14);
-        // Slow random wobble of the exhaust.
-        const double rough = 1.0 + 3.0 * flutter.low(noise.next(), 45.0, 0.7);
-        double v = 1.6 * whoosh.band(white, glide(t, 0.38, 450.0, 3800.0), 1.6) * env * rough;
-        v += 0.5 * body.low(thrust.saw(glide(t, 0.35, 85.0, 210.0)), 700.0) * env;
-        v += 0.8 * pop.low(white, 1600.0) * strike(t, 0.001, 0.012);
+        const double env = rise(t, 0.05) * decay(t - 0.08, 0.16);
+        // Slow random wobble of the exhaust (the low-passed noise is small, hence the gain).
+        const double rough = 1.0 + 12.0 * flutter.low(noise.next(), 40.0, 0.7);
+        const double centre = glide(t, 0.38, 600.0, 4000.0);
+        double v =
+            (hiss.band(white, centre, 2.5) + 0.6 * hiss_high.band(white, centre * 1.7, 3.0)) * env * rough;
+        v += 0.45 * body.low(thrust.saw(glide(t, 0.35, 80.0, 200.0)), 500.0) * env;
+        v += 0.8 * pop.low(white, 1200.0) * strike(t, 0.001, 0.015);
         s[i] = soft_clip(v, 1.4);
     }
     finish_sound(s, -6.0, 0.002, 0.06);
@@ -281,7 +309,7 @@ Samples beep() {
         const double t = time_of(i);
         s[i] = (tone.sine(f) + 0.12 * octave.sine(2.0 * f)) * decay(t, 0.2);
     }
-    finish_sound(s, -8.0, 0.003, 0.025);
+    finish_sound(s, -11.0, 0.003, 0.025);
     return s;
 }
 
@@ -303,7 +331,9 @@ Samples shieldsarelow() {
         const double from = pulse % 2 == 0 ? LOW_HZ : HIGH_HZ;
         const double to = pulse % 2 == 0 ? HIGH_HZ : LOW_HZ;
         const double f = pulse == 0 ? HIGH_HZ : glide(in_pulse, GLIDE, from, to);
-        const double gate = rise(in_pulse, 0.005) * (0.55 + 0.45 * decay(in_pulse, 0.05));
+        // Swells in, accents its start, then dips just before the next tone.
+        const double gate = rise(in_pulse, 0.006) * (1.0 - rise(in_pulse - (PULSE - 0.012), 0.012)) *
+                            (0.6 + 0.4 * decay(in_pulse, 0.04));
         const double v = tone.low(square.pulse(f, 0.5), 3200.0, 0.8) + 0.6 * sine.sine(f);
         s[i] = v * gate;
     }
@@ -349,11 +379,11 @@ Samples speedup() {
         const double f = glide(t, 0.5, 180.0, 1500.0);
         double v = saw_a.saw(f * 0.993) + saw_b.saw(f * 1.007);
         v = tone.low(v, 3.0 * f + 300.0, 2.2);
-        v += 0.6 * air.band(noise.next(), 2.0 * f + 800.0, 2.0);
+        v += 0.25 * air.band(noise.next(), 2.0 * f + 800.0, 4.0);
         const double tremolo = 0.7 + 0.3 * rev.sine(glide(t, 0.5, 8.0, 32.0));
         s[i] = 0.6 * v * tremolo * rise(t, 0.02);
     }
-    finish_sound(s, -6.0, 0.004, 0.15);
+    finish_sound(s, -4.5, 0.004, 0.15);
     return s;
 }
 
@@ -368,7 +398,6 @@ Samples absorb() {
     constexpr double PING_AT = 0.36;  // seconds: the moment it is taken in
     Osc partials[std::size(RATIOS)][2];
     Osc shimmer, ping_a, ping_b;
-    Filter glints;
     for (size_t i = 0; i < s.size(); ++i) {
         const double t = time_of(i);
         const double base = glide(t, PING_AT, 1500.0, 750.0);
@@ -383,9 +412,12 @@ Samples absorb() {
         const double since_ping = t - PING_AT;
         const double ping_env = since_ping < 0.0 ? 0.0 : strike(since_ping, 0.002, 0.1);
         v += 0.6 * (ping_a.sine(1500.0) + 0.5 * ping_b.sine(2250.0)) * ping_env;
-        const double glint = noise.chance() < 0.002 ? noise.next() * 8.0 : 0.0;
-        v += glints.band(glint, 5200.0, 12.0) * (1.0 - ramp(t, 0.6));
         s[i] = v;
+    }
+    // Glints gather pace towards the ping and rise with it.
+    for (double t = 0.02; t < 0.5; t += 0.012 + 0.04 * noise.chance() * (1.0 - ramp(t, PING_AT))) {
+        const double hz = 2600.0 + 2400.0 * ramp(t, PING_AT) + 1200.0 * noise.chance();
+        add_blip(s, t, 0.02 + 0.02 * noise.chance(), hz, 0.12 * (0.3 + 0.7 * rise(t, PING_AT)));
     }
     finish_sound(s, -5.0, 0.004, 0.08);
     return s;
@@ -418,7 +450,7 @@ Samples bosscoming() {
         v += 0.8 * sub.sine(55.0 * scoop);
         s[i] = soft_clip(0.45 * v * swell, 1.5);
     }
-    finish_sound(s, -3.0, 0.005, 0.1);
+    finish_sound(s, -4.0, 0.005, 0.1);
     return s;
 }
 

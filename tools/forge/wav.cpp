@@ -11,8 +11,8 @@ namespace {
 
 constexpr double DC_CUT_HZ = 18.0;  // below the deepest note we synthesise (the 55 Hz horn)
 
-void remove_dc(Samples& s) {
-    // One-pole high-pass, then the small mean that remains.
+// One-pole high-pass: takes out DC and sub-audible drift.
+void high_pass(Samples& s) {
     const double r = std::exp(-2.0 * std::numbers::pi * DC_CUT_HZ / SOUND_RATE);
     double prev_in = 0.0;
     double prev_out = 0.0;
@@ -22,11 +22,6 @@ void remove_dc(Samples& s) {
         prev_out = y;
         x = y;
     }
-    if (s.empty()) return;
-    double mean = 0.0;
-    for (double x : s) mean += x;
-    mean /= double(s.size());
-    for (double& x : s) x -= mean;
 }
 
 // Raised-cosine gain, 0 at i == 0 and 1 at i == n.
@@ -34,13 +29,16 @@ double fade_gain(size_t i, size_t n) {
     return 0.5 - 0.5 * std::cos(std::numbers::pi * double(i) / double(n));
 }
 
-void fade_ends(Samples& s, double fade_in_s, double fade_out_s) {
-    if (s.size() < 2) return;
-    const size_t last = s.size() - 1;
+// Gain of the end fades at each sample: 0 at both ends, 1 in between.
+Samples fade_window(size_t size, double fade_in_s, double fade_out_s) {
+    Samples w(size, 1.0);
+    if (size < 2) return Samples(size, 0.0);
+    const size_t last = size - 1;
     const size_t in = std::clamp<size_t>(size_t(fade_in_s * SOUND_RATE), 1, last);
     const size_t out = std::clamp<size_t>(size_t(fade_out_s * SOUND_RATE), 1, last);
-    for (size_t i = 0; i < in; ++i) s[i] *= fade_gain(i, in);
-    for (size_t i = 0; i < out; ++i) s[last - i] *= fade_gain(i, out);
+    for (size_t i = 0; i < in; ++i) w[i] *= fade_gain(i, in);
+    for (size_t i = 0; i < out; ++i) w[last - i] *= fade_gain(i, out);
+    return w;
 }
 
 void put16(std::vector<uint8_t>& b, uint32_t v) {
@@ -58,10 +56,23 @@ void put_tag(std::vector<uint8_t>& b, const char* tag) {
 }  // namespace
 
 void finish_sound(Samples& s, double peak_db, double fade_in_s, double fade_out_s) {
-    remove_dc(s);
-    fade_ends(s, fade_in_s, fade_out_s);
+    high_pass(s);
+    const Samples w = fade_window(s.size(), fade_in_s, fade_out_s);
+    // Take out the mean that is left in the shape of the fade window, so the
+    // ends stay at exactly 0 and the whole sound averages to 0.
+    double sum = 0.0;
+    double weight = 0.0;
+    for (size_t i = 0; i < s.size(); ++i) {
+        s[i] *= w[i];
+        sum += s[i];
+        weight += w[i];
+    }
+    const double offset = weight > 0.0 ? sum / weight : 0.0;
     double peak = 0.0;
-    for (double x : s) peak = std::max(peak, std::fabs(x));
+    for (size_t i = 0; i < s.size(); ++i) {
+        s[i] -= offset * w[i];
+        peak = std::max(peak, std::fabs(s[i]));
+    }
     if (peak <= 0.0) return;
     const double gain = std::pow(10.0, peak_db / 20.0) / peak;
     for (double& x : s) x *= gain;
