@@ -1,0 +1,8 @@
+// Stand-in.
+#include "sprites_parts.h"
+
+namespace forge::sprites {
+
+void forge_pickups(const std::string& /*bmp*/) {}
+
+}  // namespace forge::sprites
