@@ -15,7 +15,7 @@ namespace {
 constexpr double PI = std::numbers::pi;
 constexpr double NYQUIST_GUARD = 0.45 * SOUND_RATE;  // filters stay stable below this
 
-// --- building blocks ---------------------------------------------------------
+// Building blocks.
 
 // xorshift32: white noise in -1..1.
 struct Noise {
@@ -171,7 +171,7 @@ void add_crackle(Samples& s, Noise& noise, double start, double dur, double leve
     }
 }
 
-// --- the sounds -----------------------------------------------------------------
+// The sounds.
 
 // The player's laser: a bright pulse wave diving from high to low pitch. It
 // restarts every 200 ms while fire is held, so it is over in 0.18 s.
@@ -381,9 +381,9 @@ Samples speedup() {
         v = tone.low(v, 3.0 * f + 300.0, 2.2);
         v += 0.25 * air.band(noise.next(), 2.0 * f + 800.0, 4.0);
         const double tremolo = 0.7 + 0.3 * rev.sine(glide(t, 0.5, 8.0, 32.0));
-        s[i] = 0.6 * v * tremolo * rise(t, 0.02);
+        s[i] = 0.6 * v * tremolo * rise(t, 0.02) * (0.7 + 0.3 * ramp(t, 0.45));  // grows as it climbs
     }
-    finish_sound(s, -4.5, 0.004, 0.15);
+    finish_sound(s, -3.5, 0.004, 0.15);
     return s;
 }
 
