@@ -127,6 +127,33 @@ float wrap_fbm(float u, float v, int base_period, int octaves, uint32_t seed, fl
     return clamp01(0.5f + 0.85f * sum / norm);
 }
 
+float cell_edge(float x, float y, int cell, uint32_t seed) {
+    const int cells = TILE / cell;
+    const int cx = int(std::floor(x / float(cell))), cy = int(std::floor(y / float(cell)));
+    float best = 1e9f, second = 1e9f, bx = 0, by = 0, sx = 0, sy = 0;
+    for (int j = -1; j <= 1; ++j)
+        for (int i = -1; i <= 1; ++i) {
+            const uint32_t h = hash3(uint32_t(wrap(cx + i, cells)), uint32_t(wrap(cy + j, cells)), seed);
+            const float px = (float(cx + i) + 0.15f + 0.7f * float(h & 0xff) / 255.f) * float(cell);
+            const float py = (float(cy + j) + 0.15f + 0.7f * float((h >> 8) & 0xff) / 255.f) * float(cell);
+            const float dx = px - x, dy = py - y, d = dx * dx + dy * dy;
+            if (d < best) {
+                second = best;
+                sx = bx;
+                sy = by;
+                best = d;
+                bx = dx;
+                by = dy;
+            } else if (d < second) {
+                second = d;
+                sx = dx;
+                sy = dy;
+            }
+        }
+    const float gap = std::sqrt((sx - bx) * (sx - bx) + (sy - by) * (sy - by));
+    return (second - best) / (2 * std::max(gap, 1e-3f));
+}
+
 // ---- tiles ------------------------------------------------------------------
 
 Canvas light_tile(const Canvas& albedo, const Plane& height, const Light& light) {
@@ -171,7 +198,7 @@ void soften(Canvas& c, float contrast, float saturation) {
 }
 
 void grade(Canvas& c, Rgb multiply, Rgb tint, float tint_amount) {
-    for (Rgb& p : c.px) p = mix(p * multiply, tint, tint_amount);
+    for (Rgb& p : c.px) p = mix(Rgb{p.r * multiply.r, p.g * multiply.g, p.b * multiply.b}, tint, tint_amount);
 }
 
 Image to_image(const Canvas& c) {

@@ -54,6 +54,10 @@ float wrap_noise(float x, float y, int period, uint32_t seed);
 // seamlessly at the edges; about [0, 1].
 float wrap_fbm(float u, float v, int base_period, int octaves, uint32_t seed, float gain = 0.5f);
 
+// Distance to the nearest border of a jittered grid of cells `cell` pixels
+// wide (a tile holds a whole number of them, so it wraps); cracks, tiles.
+float cell_edge(float x, float y, int cell, uint32_t seed);
+
 int wrap(int v, int n);
 // Shortest signed distance from b to a on a ring of length n.
 float ring_delta(float a, float b, float n);

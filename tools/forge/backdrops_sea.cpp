@@ -1,8 +1,283 @@
-// Backdrop pictures (being written).
+// Sea tiles: the bright sea of level 3 with its islands and reef, and the
+// stormy sea of its boss stage.
+#include <algorithm>
+#include <cmath>
+
 #include "backdrops_kit.h"
 
 namespace forge::backdrop {
 
-void forge_sea_tiles(const std::string& /*out*/) {}
+namespace {
+
+constexpr float PI = 3.14159265f;
+
+// Wind waves seen from high above: short bright crest strokes, each with a
+// shaded trough on its far side; integer wave numbers keep them seamless.
+struct WaveSet {
+    int kx, ky;
+    float strength;
+};
+
+struct SeaLook {
+    Rgb deep, shallow;  // open water and water over sand
+    Rgb foam, crest;
+    WaveSet waves[2];
+    float swell;        // height of the waves
+    float foam_amount;  // 0 calm .. 1 stormy
+    float glint;        // strength of the sun's reflection
+    uint32_t seed;
+};
+
+// The sea surface's gentle swell; the wave crests are painted on top.
+float sea_height(float u, float v, const SeaLook& look) {
+    return look.swell * 3 * (wrap_fbm(u, v, 4, 4, look.seed + 2) - 0.5f) +
+           look.swell * look.swell * 2 * (wrap_fbm(u, 2 * v, 2, 2, look.seed + 4) - 0.5f);
+}
+
+float wave_crests(float u, float v, const WaveSet& w, float bend, float shift, float& trough) {
+    const float t = 2 * PI * (float(w.kx) * u + float(w.ky) * v) + bend;
+    const float crest = std::pow(0.5f + 0.5f * std::cos(t), 10.f);
+    trough = std::pow(0.5f + 0.5f * std::cos(t - shift), 10.f);
+    return crest;
+}
+
+// An island or reef: its outline is a noisy circle; `land` 0 makes an atoll
+// ring of reef round a lagoon instead of dry land.
+struct Lobe {
+    float x, y, r;
+};
+struct Isle {
+    std::vector<Lobe> lobes;  // overlapping circles give the outline
+    bool land;
+    bool rocky = false;  // bare rock instead of sand and jungle
+};
+
+struct Sea {
+    Canvas albedo{TILE, TILE};
+    Plane height{TILE, TILE};
+    Plane wet{TILE, TILE, 1};   // 1 over open water: gets glints and foam
+    Plane surf{TILE, TILE, 0};  // breakers along coasts and reefs
+};
+
+// Distance from an isle's coast in units of its radius (negative inside).
+float coast(const Isle& isle, float x, float y, uint32_t seed) {
+    float d = 1e9f;
+    for (const Lobe& l : isle.lobes) {
+        const float dx = ring_delta(x, l.x, TILE), dy = ring_delta(y, l.y, TILE);
+        d = std::min(d, std::sqrt(dx * dx + dy * dy) / l.r - 1);
+    }
+    return d + 2.2f * (wrap_fbm(x / TILE, y / TILE, 6, 3, seed) - 0.5f) +
+           0.8f * (wrap_fbm(x / TILE, y / TILE, 32, 2, seed + 9) - 0.5f);
+}
+
+void paint_water(Sea& s, const SeaLook& look) {
+    for (int y = 0; y < TILE; ++y)
+        for (int x = 0; x < TILE; ++x) {
+            const float u = float(x) / TILE, v = float(y) / TILE;
+            const float depth = wrap_fbm(u, v, 2, 3, look.seed + 3);
+            s.albedo.at(x, y) = mix(look.deep * 0.9f, look.deep * 1.1f, depth);
+            s.height.at(x, y) = sea_height(u, v, look);
+        }
+}
+
+void raise_isle(Sea& s, const Isle& isle, const SeaLook& look, uint32_t seed) {
+    const float scale = isle.lobes[0].r;
+    for (int y = 0; y < TILE; ++y)
+        for (int x = 0; x < TILE; ++x) {
+            const float fx = float(x) + 0.5f, fy = float(y) + 0.5f;
+            float d = coast(isle, fx, fy, seed);
+            if (d > 1.5f) continue;
+            if (!isle.land) d = std::fabs(d + 0.22f) - 0.22f;  // a ring of reef, lagoon inside
+            const float u = fx / TILE, v = fy / TILE;
+            if (d > 0 || !isle.land) {
+                // Shallows: the sandy bottom shows through, turquoise near the coast.
+                const float shoal = std::pow(clamp01(1 - d / 1.5f), 1.6f);
+                const float ripples =
+                    0.5f + 0.5f * std::sin(2 * PI * (7 * u + 11 * v) + 8 * wrap_fbm(u, v, 8, 2, seed));
+                Rgb bottom = mix(look.shallow, look.shallow * 1.12f, ripples * shoal);
+                if (d <= 0) {  // the reef top, just awash, spotted with coral heads
+                    bottom = look.shallow * 1.2f;
+                    if (wrap_fbm(u, v, 32, 2, seed + 2) > 0.58f) bottom = Rgb{214, 150, 136};
+                }
+                Rgb& a = s.albedo.at(x, y);
+                a = mix(a, bottom, shoal);
+                s.height.at(x, y) *= 1 - 0.8f * shoal;  // the swell flattens over the shoal
+                const float breakers = 1 - smoothstep(0.0f, 3.0f, std::fabs(d) * scale);
+                s.surf.at(x, y) = std::max(s.surf.get(x, y), d > 0 ? breakers : 0.f);
+                continue;
+            }
+            s.wet.at(x, y) = 0;
+            const float inland = -d * scale;  // pixels from the shore
+            if (isle.rocky) {
+                s.height.at(x, y) = 2 + inland * 1.2f + 2 * wrap_fbm(u, v, 32, 2, seed + 3);
+                s.albedo.at(x, y) = Rgb{104, 104, 108} * (0.85f + 0.3f * wrap_fbm(u, v, 32, 3, seed + 4));
+                continue;
+            }
+            if (inland < 2.5f) {
+                s.albedo.at(x, y) = Rgb{234, 216, 160} * (0.94f + 0.12f * wrap_fbm(u, v, 32, 2, seed + 1));
+                s.height.at(x, y) = 0.3f * inland;
+                continue;
+            }
+            // Jungle over hills, with a bare rocky top on the big isles.
+            const float hill = std::min(inland, scale * 0.9f) * 0.5f + 4 * wrap_fbm(u, v, 16, 3, seed + 3);
+            s.height.at(x, y) = hill;
+            const float canopy = wrap_fbm(u, v, 32, 2, seed + 4);
+            Rgb green = mix(Rgb{46, 110, 52}, Rgb{92, 150, 62}, canopy);
+            if (inland > scale * 0.6f && scale > 20) green = mix(green, Rgb{150, 140, 120}, 0.7f);
+            s.albedo.at(x, y) = green;
+        }
+    // Palms scattered on the land: little bumps that catch the light.
+    Rng rng(seed);
+    for (int i = 0; i < int(scale * 3) && isle.land && !isle.rocky; ++i) {
+        const Lobe& l = isle.lobes[size_t(rng.below(int(isle.lobes.size())))];
+        const float a = rng.range(0, 2 * PI), r = l.r * std::sqrt(rng.unit());
+        const int ix = int(l.x + r * std::cos(a)), iy = int(l.y + r * std::sin(a));
+        if (s.wet.get(ix, iy) > 0) continue;
+        for (int y = -2; y <= 2; ++y)
+            for (int x = -2; x <= 2; ++x) {
+                if (x * x + y * y > 5) continue;
+                s.height.at(ix + x, iy + y) += 1.5f - 0.25f * float(x * x + y * y);
+                s.albedo.at(ix + x, iy + y) = Rgb{60, 126, 54};
+            }
+    }
+}
+
+// A small sailing boat with its wake, heading up the screen.
+void sail_boat(Canvas& c, int x, int y) {
+    for (int k = 1; k < 40; ++k) {  // the wake opens out behind
+        const float fade = 1 - float(k) / 40;
+        const int spread = k / 3;
+        for (int side = -1; side <= 1; side += 2) {
+            Rgb& p = c.at(x + side * spread, y + 6 + k);
+            p = mix(p, Rgb{230, 240, 240}, 0.55f * fade);
+        }
+        for (int w = -1; w <= 1; ++w) {  // churned water straight behind
+            Rgb& p = c.at(x + w, y + 6 + k);
+            p = mix(p, Rgb{210, 232, 236}, (w == 0 ? 0.6f : 0.3f) * fade * fade);
+        }
+    }
+    static const char* const HULL[] = {
+        "..W..", ".WwW.", ".WsW.", "WwsWW", "WwsWd", "WwsWd", ".WWWd", "..dd.",
+    };
+    for (int r = 0; r < 8; ++r)
+        for (int q = 0; q < 5; ++q) {
+            const char k = HULL[r][q];
+            if (k == '.') continue;
+            const Rgb col = k == 'W'   ? Rgb{246, 244, 236}
+                            : k == 'w' ? Rgb{214, 210, 200}
+                            : k == 's' ? Rgb{150, 100, 60}
+                                       : Rgb{30, 60, 80};
+            c.at(x - 2 + q, y - 1 + r) = col;
+        }
+}
+
+// A lighthouse on a rock: white tower, red lamp room.
+void lighthouse(Canvas& c, int x, int y) {
+    for (int j = -3; j <= 3; ++j)
+        for (int i = -3; i <= 3; ++i) {
+            const int d = i * i + j * j;
+            if (d > 10) continue;
+            // Its shadow falls down-right.
+            c.at(x + i + 4, y + j + 4) = c.get(x + i + 4, y + j + 4) * 0.6f;
+        }
+    for (int j = -3; j <= 3; ++j)
+        for (int i = -3; i <= 3; ++i) {
+            const int d = i * i + j * j;
+            if (d > 10) continue;
+            Rgb col = d <= 2 ? Rgb{210, 50, 40} : Rgb{238, 236, 228};
+            if (i + j > 1) col = col * 0.78f;  // far side in shade
+            c.at(x + i, y + j) = col;
+        }
+}
+
+Canvas render_sea(const Sea& s, const SeaLook& look) {
+    Light sun;
+    sun.contrast = 0.5f;
+    sun.shadow_tint = {70, 110, 160};
+    Canvas c = light_tile(s.albedo, s.height, sun);
+    // The sun's glitter and the foam on the water.
+    const float hx = -0.5f, hy = -0.5f, hz = 1.707f;  // half-way between sun and eye
+    const float hl = std::sqrt(hx * hx + hy * hy + hz * hz);
+    for (int y = 0; y < TILE; ++y)
+        for (int x = 0; x < TILE; ++x) {
+            const float wet = s.wet.get(x, y);
+            if (wet <= 0) continue;
+            const float u = float(x) / TILE, v = float(y) / TILE;
+            const float dx = (s.height.get(x + 1, y) - s.height.get(x - 1, y)) * 0.5f;
+            const float dy = (s.height.get(x, y + 1) - s.height.get(x, y - 1)) * 0.5f;
+            const float nl = std::sqrt(dx * dx + dy * dy + 1);
+            const float spec = std::pow(std::max(0.f, (-dx * hx - dy * hy + hz) / nl / hl), 90.f);
+            Rgb& p = c.at(x, y);
+            p = mix(p, Rgb{255, 255, 245}, clamp01(spec * look.glint));
+            // Wind waves: bright crests with shaded troughs; in a storm the
+            // crests break into foam streaks running with the wind.
+            const float bend = 9 * wrap_fbm(u, v, 4, 3, look.seed + 8);
+            const float patchy = smoothstep(0.45f, 0.68f, wrap_fbm(u, v, 16, 3, look.seed + 6));
+            float crest = 0, trough = 0;
+            for (const WaveSet& w : look.waves) {
+                float t;
+                crest += w.strength * wave_crests(u, v, w, bend, 1.2f, t);
+                trough += w.strength * t;
+            }
+            const float calm = 1 - s.surf.get(x, y);
+            p = p * (1 - 0.22f * trough * patchy * wet * calm);
+            p = mix(p, look.crest, clamp01(crest * patchy) * 0.5f * wet * calm);
+            const float streak = wrap_fbm(u + v, 6 * v, 4, 3, look.seed + 5);
+            const float whitecap = look.foam_amount * crest * smoothstep(0.5f, 0.75f, streak);
+            float foam = std::max(
+                whitecap, s.surf.get(x, y) * smoothstep(0.4f, 0.6f, wrap_fbm(u, v, 32, 2, look.seed + 7)));
+            // Spindrift: long thin lines of foam blown along the wind.
+            const float lines =
+                std::pow(0.5f + 0.5f * std::cos(2 * PI * (2 * u + 22 * v) + bend * 0.7f), 24.f);
+            foam = std::max(foam, look.foam_amount * 0.5f * lines * smoothstep(0.45f, 0.7f, streak));
+            p = mix(p, look.foam, clamp01(foam) * 0.9f);
+        }
+    return c;
+}
+
+}  // namespace
+
+void forge_sea_tiles(const std::string& out) {
+    SeaLook calm{};
+    calm.deep = {30, 98, 152};
+    calm.shallow = {70, 190, 190};
+    calm.foam = {236, 246, 246};
+    calm.crest = {150, 206, 236};
+    calm.waves[0] = {2, 17, 1.0f};
+    calm.waves[1] = {-3, 13, 0.45f};
+    calm.swell = 1.0f;
+    calm.foam_amount = 0.0f;
+    calm.glint = 0.5f;
+    calm.seed = 300;
+    Sea sea;
+    paint_water(sea, calm);
+    raise_isle(sea, Isle{{{64, 84, 21}, {82, 98, 15}, {52, 100, 14}}, true}, calm, 301);
+    raise_isle(sea, Isle{{{196, 196, 17}}, false}, calm, 302);
+    raise_isle(sea, Isle{{{208, 186, 4}}, true}, calm, 304);  // a sandy cay on the reef
+    raise_isle(sea, Isle{{{214, 40, 6}}, true}, calm, 303);
+    Canvas water = render_sea(sea, calm);
+    sail_boat(water, 150, 120);
+    soften(water, 0.88f, 0.9f);
+    write_bmp(out + "/bmp/water.bmp", to_image(water));
+
+    SeaLook storm{};
+    storm.deep = {30, 62, 78};
+    storm.shallow = {52, 100, 100};
+    storm.foam = {200, 214, 216};
+    storm.crest = {120, 150, 160};
+    storm.waves[0] = {3, 12, 1.0f};
+    storm.waves[1] = {-2, 10, 0.6f};
+    storm.swell = 2.0f;
+    storm.foam_amount = 1.0f;
+    storm.glint = 0.15f;
+    storm.seed = 900;
+    Sea rough;
+    paint_water(rough, storm);
+    raise_isle(rough, Isle{{{176, 150, 12}, {188, 162, 8}, {166, 160, 7}}, true, true}, storm, 901);
+    Canvas water2 = render_sea(rough, storm);
+    lighthouse(water2, 176, 148);
+    soften(water2, 0.9f, 0.85f);
+    write_bmp(out + "/bmp/water2.bmp", to_image(water2));
+}
 
 }  // namespace forge::backdrop
