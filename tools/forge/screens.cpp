@@ -180,7 +180,7 @@ void write_cursor(const std::string& out) {
     Canvas cv(CURSOR_W, CURSOR_H, ss, 0);
     const Place ship{{25, 20}, 18, -PI / 2};
     fill_poly(cv, {ship({-0.09, 0.9}), ship({0.09, 0.9}), ship({0, 1.45})},
-              along(ship({0, 0.9}), ship({0, 1.45}), {{0, rgb(255, 255, 255)}, {1, rgb(60, 150, 255)}}));
+              along(ship({0, 0.9}), ship({0, 1.45}), {{0, rgb(255, 250, 210)}, {1, rgb(255, 110, 30)}}));
     cloudpiercer(cv, ship, 0, rgb(70, 210, 255));
     Image img(CURSOR_W, CURSOR_H, 0);
     for (int y = 0; y < CURSOR_H; ++y) {

@@ -34,18 +34,18 @@ void cloudpiercer(Canvas& cv, const Place& p, double flame, uint32_t rim) {
             const double sx = side * 0.07;
             fill_poly(cv, p({{sx - 0.055, 0.9}, {sx + 0.055, 0.9}, {sx, 0.9 + 0.7 * flame}}),
                       along(p({sx, 0.9}), p({sx, 0.9 + 0.7 * flame}),
-                            {{0, rgb(255, 255, 255)}, {0.3, rgb(120, 230, 255)}, {1, rgb(40, 60, 220)}}));
-            glow(cv, p({sx, 1.0}), p.size * 0.35 * flame + 2, rgb(90, 180, 255), 0.8);
+                            {{0, rgb(255, 250, 210)}, {0.3, rgb(255, 190, 50)}, {1, rgb(255, 70, 20)}}));
+            glow(cv, p({sx, 1.0}), p.size * 0.35 * flame + 2, rgb(255, 150, 60), 0.8);
         }
     }
     outline(cv, {p(wing), p(body), p(fins)}, std::max(1.0, p.size * 0.035), rim);
 
     const Shader metal = along(p({-0.85, 0}), p({0.85, 0}),
-                               {{0, rgb(110, 125, 170)},
-                                {0.3, rgb(215, 225, 245)},
-                                {0.45, rgb(252, 253, 255)},
-                                {0.7, rgb(195, 205, 232)},
-                                {1, rgb(90, 100, 145)}});
+                               {{0, rgb(20, 50, 150)},
+                                {0.3, rgb(70, 130, 250)},
+                                {0.45, rgb(140, 190, 255)},
+                                {0.7, rgb(50, 105, 232)},
+                                {1, rgb(18, 40, 130)}});
     fill_poly(cv, p(wing), metal);
     for (int side = -1; side <= 1; side += 2) {
         std::vector<Pt> stripe = {{0.56, 0.14}, {0.66, 0.23}, {0.66, 0.5}, {0.56, 0.5}};
