@@ -8,6 +8,8 @@
 #include "core/pools.h"
 #include "tests/test_combat_helpers.h"
 
+using Collisions = CombatTest;
+
 namespace {
 
 constexpr int32_t EX = 300;  // where the target enemies sit
@@ -46,7 +48,7 @@ void shoot_down_ship() {
 
 }  // namespace
 
-TEST_F(CombatTest, PixelTestNeedsBothSamplePointsInsideAndSolidInEveryPixelDepth) {
+TEST_F(Collisions, PixelTestNeedsBothSamplePointsInsideAndSolidInEveryPixelDepth) {
     for (int bpp : {16, 24, 32}) {
         SCOPED_TRACE(bpp);
         SDL_Surface* mask = solid_surface(bpp, 64, 64, 40, 30);
@@ -87,7 +89,7 @@ TEST_F(CombatTest, PixelTestNeedsBothSamplePointsInsideAndSolidInEveryPixelDepth
     EXPECT_FALSE(pixel_hit(&s, 100, 100, nullptr));
 }
 
-TEST_F(CombatTest, ShotsOverBlackPartsOfASpriteFlyOnAndSolidPartsAreHit) {
+TEST_F(Collisions, ShotsOverBlackPartsOfASpriteFlyOnAndSolidPartsAreHit) {
     struct Case {
         int tpl;
         int image;
@@ -118,7 +120,7 @@ TEST_F(CombatTest, ShotsOverBlackPartsOfASpriteFlyOnAndSolidPartsAreHit) {
     }
 }
 
-TEST_F(CombatTest, AnAnimatedEnemyAndABankingShipAreTestedAgainstTheirFirstPicture) {
+TEST_F(Collisions, AnAnimatedEnemyAndABankingShipAreTestedAgainstTheirFirstPicture) {
     // Solid in the first picture but not in the one on show: still a hit;
     // the other way round: a miss.
     struct Animated {
@@ -174,7 +176,7 @@ TEST_F(CombatTest, AnAnimatedEnemyAndABankingShipAreTestedAgainstTheirFirstPictu
     EXPECT_GT(checked, 0) << "the banking pictures should differ from ship0 somewhere";
 }
 
-TEST_F(CombatTest, EveryShotThatMeetsAnEnemyInOneFrameHitsAndIsSpent) {
+TEST_F(Collisions, EveryShotThatMeetsAnEnemyInOneFrameHitsAndIsSpent) {
     const std::optional<Spot> spot = find_solid_spot(images.pic[IMG_UFO]);
     ASSERT_TRUE(spot);
     Enemy* ufo = place_enemy(TPL_UFO, EX, EY);
@@ -196,7 +198,7 @@ TEST_F(CombatTest, EveryShotThatMeetsAnEnemyInOneFrameHitsAndIsSpent) {
     EXPECT_NE(bullet->direction, SHOT_FREE);
 }
 
-TEST_F(CombatTest, EachShotKindDoesItsDamageAndLeavesItsHitEffects) {
+TEST_F(Collisions, EachShotKindDoesItsDamageAndLeavesItsHitEffects) {
     const std::optional<Spot> spot = find_solid_spot(images.pic[IMG_LVL1BOSS]);
     ASSERT_TRUE(spot);
     struct Case {
@@ -232,7 +234,7 @@ TEST_F(CombatTest, EachShotKindDoesItsDamageAndLeavesItsHitEffects) {
     }
 }
 
-TEST_F(CombatTest, ARocketOnAThreePointUfoTakesItToMinusTwoAndDestroysItInTheSameUpdate) {
+TEST_F(Collisions, ARocketOnAThreePointUfoTakesItToMinusTwoAndDestroysItInTheSameUpdate) {
     const std::optional<Spot> spot = find_solid_spot(images.pic[IMG_UFO]);
     ASSERT_TRUE(spot);
     Enemy ufo = enemy_templates[TPL_UFO];
@@ -260,7 +262,7 @@ TEST_F(CombatTest, ARocketOnAThreePointUfoTakesItToMinusTwoAndDestroysItInTheSam
     EXPECT_EQ(sound_count(sounds.exp64), 1);
 }
 
-TEST_F(CombatTest, OrdinaryEnemiesExplodeAndScoreByKind) {
+TEST_F(Collisions, OrdinaryEnemiesExplodeAndScoreByKind) {
     struct Case {
         int tpl;
         int32_t points;
@@ -295,7 +297,7 @@ TEST_F(CombatTest, OrdinaryEnemiesExplodeAndScoreByKind) {
     }
 }
 
-TEST_F(CombatTest, BulletsHitTheShipOnlyOnItsSolidPartsAndPlayerShotsPassThrough) {
+TEST_F(Collisions, BulletsHitTheShipOnlyOnItsSolidPartsAndPlayerShotsPassThrough) {
     const std::optional<Spot> black = find_black_spot(images.pic[IMG_SHIP]);
     ASSERT_TRUE(black);
     Shot* margin = place_shot(TPL_LARGE_BULLET, player.x + black->x, player.y + black->y, DIR_DOWN);
@@ -323,7 +325,7 @@ TEST_F(CombatTest, BulletsHitTheShipOnlyOnItsSolidPartsAndPlayerShotsPassThrough
     EXPECT_EQ(sound_count(sounds.exp16), 2);
 }
 
-TEST_F(CombatTest, LowShieldWarningSoundsTwiceShowsOnceAndComesAgainAfterShieldsLeaveOne) {
+TEST_F(Collisions, LowShieldWarningSoundsTwiceShowsOnceAndComesAgainAfterShieldsLeaveOne) {
     player.shields = 3;
     bullet_on_ship(TPL_LARGE_BULLET);
     update_player(&player);
@@ -353,7 +355,7 @@ TEST_F(CombatTest, LowShieldWarningSoundsTwiceShowsOnceAndComesAgainAfterShields
     EXPECT_EQ(front_effects_of_kind(EFFECT_LOW_SHIELD).size(), 2u);
 }
 
-TEST_F(CombatTest, ALargeBulletAtTwoShieldsLosesTheShipWithoutAWarning) {
+TEST_F(Collisions, ALargeBulletAtTwoShieldsLosesTheShipWithoutAWarning) {
     player.shields = 2;
     player.weapon = 4;
     player.speed = 18;
@@ -388,7 +390,7 @@ TEST_F(CombatTest, ALargeBulletAtTwoShieldsLosesTheShipWithoutAWarning) {
     EXPECT_FALSE(player.low_shield_warned);
 }
 
-TEST_F(CombatTest, ALostShipWaitsUntouchedAndReturnsAfter150Frames) {
+TEST_F(Collisions, ALostShipWaitsUntouchedAndReturnsAfter150Frames) {
     player.direction = DIR_IDLE;
     shoot_down_ship();
     ASSERT_EQ(player.shields, 0);
@@ -418,7 +420,7 @@ TEST_F(CombatTest, ALostShipWaitsUntouchedAndReturnsAfter150Frames) {
     EXPECT_EQ(player.x, 322);
 }
 
-TEST_F(CombatTest, LosingTheLastShipHaltsTheMusicThenGameOverAt60AndRestartAt530) {
+TEST_F(Collisions, LosingTheLastShipHaltsTheMusicThenGameOverAt60AndRestartAt530) {
     ensure_music(sounds.level1);
     ensure_music(sounds.gameover);
     play_music(sounds.level1, -1);
@@ -458,7 +460,7 @@ TEST_F(CombatTest, LosingTheLastShipHaltsTheMusicThenGameOverAt60AndRestartAt530
     EXPECT_EQ(live_enemy_count(), 0);
 }
 
-TEST_F(CombatTest, OnEasyTheFifthLossEndsTheGameAndGainedLivesAddToIt) {
+TEST_F(Collisions, OnEasyTheFifthLossEndsTheGameAndGainedLivesAddToIt) {
     // Ships lost until one does not come back within 150 frames.
     auto losses_until_game_over = [] {
         for (int loss = 1; loss <= 10; ++loss) {
