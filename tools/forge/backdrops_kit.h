@@ -143,7 +143,9 @@ struct Shape {
 struct Letters {
     Rgb top, middle, bottom;  // fill from the ink's top to its bottom
     float y0 = 0, y1 = 1;     // rows of the gradient's ends
-    Rgb rim{255, 255, 255};   // thin bright line just inside the outline
+    bool split = false;       // chrome: the lower half starts again from `lower`
+    Rgb lower;
+    Rgb rim{255, 255, 255};  // thin bright line just inside the outline
     float rim_width = 0;
     Rgb outline{24, 16, 40};
     float outline_width = 2;
