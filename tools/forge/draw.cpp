@@ -309,7 +309,7 @@ Paint radial(Vec centre, double r, Colour inner, Colour outer) {
     return Paint([=](const Frag& f) { return mix(inner, outer, clamp01(length(f.p - centre) / r)); });
 }
 
-Paint lit(const Paint& base, double bevel, double shine) {
+Paint lit(const Paint& base, double bevel, double shine, double depth) {
     // Towards the light: up and to the left, and out of the screen.
     const double lx = -0.50;
     const double ly = -0.62;
@@ -334,7 +334,7 @@ Paint lit(const Paint& base, double bevel, double shine) {
             nz /= nl;
             const double diffuse = (nx * lx + ny * ly + nz * lz) / ll;
             const double flat = lz / ll;
-            Colour out = shade(c, 1 + 1.15 * (diffuse - flat));
+            Colour out = shade(c, 1 + 1.15 * depth * (diffuse - flat));
             const double spec = std::pow(std::max(0.0, (nx * hx + ny * hy + nz * hz) / hl), 24.0);
             return lighter(out, shine * spec);
         },
@@ -344,7 +344,7 @@ Paint lit(const Paint& base, double bevel, double shine) {
 namespace {
 
 template <typename Apply>
-void for_coverage(Canvas& cv, const Shape& s, const Paint& paint, Apply apply) {
+void for_coverage(Canvas& cv, const Shape& s, const Paint& paint, Apply apply, double feather = 1) {
     const int x0 = std::max(0, int(std::floor(s.bounds.x0)));
     const int y0 = std::max(0, int(std::floor(s.bounds.y0)));
     const int x1 = std::min(cv.width() - 1, int(std::ceil(s.bounds.x1)));
@@ -354,7 +354,7 @@ void for_coverage(Canvas& cv, const Shape& s, const Paint& paint, Apply apply) {
         for (int x = x0; x <= x1; ++x) {
             const Vec p{x + 0.5, y + 0.5};
             const double d = s(p);
-            const double cover = clamp01(0.5 - d);
+            const double cover = clamp01(0.5 - d / feather);
             if (cover <= 0) continue;
             Frag f{p, d, {}};
             if (paint.uses_normal) {
@@ -376,6 +376,14 @@ void fill(Canvas& cv, const Shape& s, const Paint& paint, double opacity, Mode m
             cv.atop(x, y, c, cover * opacity);
         }
     });
+}
+
+void fill_soft(Canvas& cv, const Shape& s, const Paint& paint, double feather, double opacity) {
+    const Shape wide = grown(s, feather);  // widens the bounds to hold the fade
+    const Shape soft{s.distance, wide.bounds};
+    for_coverage(
+        cv, soft, paint, [&](int x, int y, Colour c, double cover) { cv.over(x, y, c, cover * opacity); },
+        feather);
 }
 
 void fill_outlined(Canvas& cv, const Shape& s, const Paint& paint, Colour outline, double width) {
@@ -536,6 +544,60 @@ Image keyed(const Canvas& cv, Edge edge) {
         }
     }
     return img;
+}
+
+void close_pinholes(Image& img, int max_area) {
+    std::vector<char> seen(img.px.size(), 0);
+    std::vector<int> region;
+    std::vector<int> stack;
+    for (int start = 0; start < int(img.px.size()); ++start) {
+        if (seen[size_t(start)] || img.px[size_t(start)] != 0) continue;
+        // Gather one black region; it is a pinhole if it stays small and
+        // never touches the picture's border.
+        region.clear();
+        stack.assign(1, start);
+        seen[size_t(start)] = 1;
+        bool open = false;
+        while (!stack.empty()) {
+            const int i = stack.back();
+            stack.pop_back();
+            region.push_back(i);
+            const int x = i % img.w;
+            const int y = i / img.w;
+            if (x == 0 || y == 0 || x == img.w - 1 || y == img.h - 1) open = true;
+            const int next[4][2] = {{x + 1, y}, {x - 1, y}, {x, y + 1}, {x, y - 1}};
+            for (const auto& n : next) {
+                if (!img.inside(n[0], n[1])) continue;
+                const int j = n[1] * img.w + n[0];
+                if (!seen[size_t(j)] && img.px[size_t(j)] == 0) {
+                    seen[size_t(j)] = 1;
+                    stack.push_back(j);
+                }
+            }
+        }
+        if (open || int(region.size()) > max_area) continue;
+        for (int i : region) {
+            const int x = i % img.w;
+            const int y = i / img.w;
+            int r = 0, g = 0, b = 0, n = 0;
+            for (int dy = -2; dy <= 2; ++dy) {
+                for (int dx = -2; dx <= 2; ++dx) {
+                    if (!img.inside(x + dx, y + dy)) continue;
+                    const uint32_t c = img.at(x + dx, y + dy);
+                    if (c == 0) continue;
+                    r += red(c);
+                    g += green(c);
+                    b += blue(c);
+                    ++n;
+                }
+            }
+            if (n > 0) img.px[size_t(i)] = key_safe(Colour{double(r) / n, double(g) / n, double(b) / n});
+        }
+        // Deep inside a big speck no colour is near: the darkest visible one.
+        for (int i : region) {
+            if (img.px[size_t(i)] == 0) img.px[size_t(i)] = key_safe(Colour{});
+        }
+    }
 }
 
 }  // namespace forge::draw

@@ -170,12 +170,16 @@ struct Paint {
 Paint linear(Vec p0, Colour c0, Vec p1, Colour c1);
 Paint radial(Vec centre, double r, Colour inner, Colour outer);
 // Pillow shading, lit from the top-left: the rim within `bevel` pixels of the
-// edge rounds over; `shine` adds a specular glint.
-Paint lit(const Paint& base, double bevel, double shine = 0.3);
+// edge rounds over; `shine` adds a specular glint; `depth` scales the shading
+// (below 1 for soft, pale things).
+Paint lit(const Paint& base, double bevel, double shine = 0.3, double depth = 1);
 
 enum class Mode { Over, Atop };
 
 void fill(Canvas& cv, const Shape& s, const Paint& paint, double opacity = 1, Mode mode = Mode::Over);
+// Like fill, but the edge fades out over `feather` pixels: for soft things
+// such as clouds, flattened with a dithered edge.
+void fill_soft(Canvas& cv, const Shape& s, const Paint& paint, double feather, double opacity = 1);
 // The shape grown by `width` in `colour`, then the shape itself: the arcade
 // look of a dark outline around a shaded body.
 void fill_outlined(Canvas& cv, const Shape& s, const Paint& paint, Colour outline, double width = 1.5);
@@ -222,5 +226,9 @@ enum class Edge {
 uint32_t key_safe(Colour c);
 // The canvas as a picture with pure black where nothing shows.
 Image keyed(const Canvas& cv, Edge edge = Edge::Hard);
+// Fills enclosed specks of black no larger than max_area pixels with the
+// colour around them: slivers between overlapping parts would otherwise be
+// see-through holes in a sprite's hit shape.
+void close_pinholes(Image& img, int max_area);
 
 }  // namespace forge::draw

@@ -6,7 +6,10 @@ namespace forge {
 namespace sprites {
 
 void save(const std::string& path, const draw::Canvas& cv, draw::Edge edge) {
-    write_bmp(path, draw::keyed(cv, edge));
+    constexpr int PINHOLE = 24;  // pixels: larger gaps are meant to be seen through
+    Image img = draw::keyed(cv, edge);
+    if (edge == draw::Edge::Hard) draw::close_pinholes(img, PINHOLE);
+    write_bmp(path, img);
 }
 
 }  // namespace sprites

@@ -316,8 +316,8 @@ Canvas lvl2boss() {
 // Where the game fires the level-3 volley from: the tail tip at the top,
 // and the two wing-tip guns at the bottom corners.
 const Vec L3_TAIL_GUN{256, 8};
-const Vec L3_LEFT_GUN{18, 238};
-const Vec L3_RIGHT_GUN{494, 238};
+const Vec L3_LEFT_GUN{30, 228};
+const Vec L3_RIGHT_GUN{482, 228};
 
 Canvas lvl3boss(int frame) {
     Canvas cv(512, 256);
@@ -439,9 +439,9 @@ Canvas lvl4boss(int frame) {
     std::vector<Shape> legs;
     for (int s : {-1, 1}) {
         for (int k = 0; k < 3; ++k) {
-            const Vec hip{CX + 44.0 * s, 96.0 + 26 * k};
-            const Vec knee{CX + (84.0 + k * 4) * s, 70.0 + 30 * k + (frame == 1 ? 4 * (k % 2 ? 1 : -1) : 0)};
-            const Vec foot{CX + (112.0 - k * 4) * s, 100.0 + 32 * k};
+            const Vec hip{CX + 44.0 * s, 100.0 + 24 * k};
+            const Vec knee{CX + 90.0 * s, 84.0 + 28 * k + (frame == 1 ? 4 * (k % 2 ? 1 : -1) : 0)};
+            const Vec foot{CX + 116.0 * s, 104.0 + 32 * k};
             legs.push_back(taper(hip, 8, knee, 6) | taper(knee, 6, foot, 2.5));
         }
     }
@@ -450,8 +450,8 @@ Canvas lvl4boss(int frame) {
     std::vector<Shape> claws;
     for (int s : {-1, 1}) {
         const Vec shoulder{CX + 40.0 * s, 164};
-        const Vec elbow{CX + 86.0 * s, 168};
-        const Vec wrist{CX + 80.0 * s, 196};
+        const Vec elbow{CX + 82.0 * s, 170};
+        const Vec wrist{CX + 72.0 * s, 196};
         arms.push_back(taper(shoulder, 11, elbow, 9) | taper(elbow, 9, wrist, 10));
         const double close = pinch * 30;  // how far the finger tips have closed in
         const Vec hand = wrist + Vec{-2.0 * s, 12};

@@ -1,8 +1,151 @@
-// Stand-in.
+// Shots, bullets and explosions: the player's four shot kinds, the enemies'
+// small bullet, and the small and large explosions blooming and fading.
+#include <cmath>
+
 #include "sprites_parts.h"
 
 namespace forge::sprites {
 
-void forge_shots(const std::string& /*bmp*/) {}
+using namespace draw;
+
+namespace {
+
+constexpr int SHOT = 16;  // every shot picture is 16 x 16
+const Vec MID{8, 8};
+
+// The player's first laser: a cyan bolt with a white-hot core.
+Canvas laser() {
+    Canvas cv(SHOT, SHOT);
+    fill(cv, capsule({8, 3}, {8, 13}, 2.6), hex(0x1890ff));
+    fill(cv, capsule({8, 3.5}, {8, 12.5}, 1.6), hex(0x70e8ff));
+    fill(cv, capsule({8, 4}, {8, 10}, 0.8), WHITE);
+    return cv;
+}
+
+// The second laser: twin green bolts.
+Canvas twin_laser() {
+    Canvas cv(SHOT, SHOT);
+    for (double x : {5.0, 11.0}) {
+        fill(cv, capsule({x, 2.5}, {x, 13.5}, 2.4), hex(0x30b020));
+        fill(cv, capsule({x, 3}, {x, 13}, 1.5), hex(0xb8ff50));
+        fill(cv, capsule({x, 3.5}, {x, 9}, 0.7), hex(0xf8fff0));
+    }
+    return cv;
+}
+
+// The plasma ball, fired by the ship's third weapon and as the enemies'
+// large bullet: a pulsing orange orb.
+Canvas plasma(int frame) {
+    Canvas cv(SHOT, SHOT);
+    static const double RADIUS[3] = {5.5, 6.6, 6.0};
+    const double r = RADIUS[frame];
+    fill(cv, star(MID, r + 1.6, r - 0.6, 8, frame * PI / 12), hex(0xd02858));
+    fill(cv, circle(MID, r), radial(MID - Vec{1.5, 1.5}, r + 1.5, hex(0xffe890), hex(0xff5020)));
+    fill(cv, circle(MID - Vec{1.2, 1.2}, r * 0.42), hex(0xfffff0));
+    return cv;
+}
+
+// The ship's rocket, nose up, with a flickering flame.
+Canvas rocket(int frame) {
+    Canvas cv(SHOT, SHOT);
+    const double flame = frame == 0 ? 15.8 : 14;
+    fill(cv, taper({8, 9.5}, 2.6, {8, flame}, 0.8), hex(0xff6818));
+    fill(cv, taper({8, 9.5}, 1.5, {8, flame - 2.5}, 0.5), hex(0xfff0a0));
+    const Shape fins = polygon({{4.5, 10.5}, {6, 6.5}, {10, 6.5}, {11.5, 10.5}});
+    const Shape body = capsule({8, 3}, {8, 9}, 2.1);
+    fill(cv, grown(fins | body, 0.9), hex(0x402030));
+    fill(cv, fins, hex(0xd82838));
+    fill(cv, body, lit(hex(0xe8ecf4), 1.5, 0.6));
+    fill(cv, polygon({{5.9, 4.5}, {8, 0.8}, {10.1, 4.5}}), hex(0xff3040));
+    return cv;
+}
+
+// The enemies' small bullet: a spiky red ball that reads as hostile.
+Canvas enemy_bullet() {
+    Canvas cv(SHOT, SHOT);
+    fill(cv, star(MID, 6.5, 3.8, 6, 0), hex(0xc01040));
+    fill(cv, circle(MID, 4.2), radial(MID - Vec{1, 1}, 5, hex(0xffd0e0), hex(0xff2060)));
+    fill(cv, circle(MID - Vec{1.2, 1.2}, 1.3), WHITE);
+    return cv;
+}
+
+// ---- explosions ----
+
+// Fire colour by heat: white hot, yellow, orange, red, then grey smoke.
+Colour fire(double heat) {
+    static const Colour RAMP[6] = {hex(0x605454), hex(0x8c3420), hex(0xe04818),
+                                   hex(0xff9a28), hex(0xffe468), hex(0xfffff0)};
+    const double t = clamp01(heat) * 5;
+    const int i = std::min(4, int(t));
+    return mix(RAMP[i], RAMP[i + 1], t - i);
+}
+
+// One picture of an explosion of the given size. `t` runs 0 (the flash)
+// to 1 (the last wisps): a cluster of fire puffs swells, drifts apart, cools
+// through yellow and red and ends as a few puffs of smoke.
+Canvas explosion(int size, double t, uint32_t seed) {
+    Canvas cv(size, size);
+    const double scale = size / 64.0;
+    const Vec c{size / 2.0, size / 2.0};
+    const double spread = 0.35 + 1.2 * t;
+    const double swell = 0.78 + 0.85 * t - 1.05 * t * t;
+    const double heat = 1 - 0.82 * t;
+
+    struct Puff {
+        Vec at;
+        double r;
+    };
+    std::vector<Puff> puffs;
+    Rng rng(seed);
+    const int count = size >= 32 ? 8 : 5;
+    for (int i = 0; i < count; ++i) {
+        const double a = 2 * PI * i / count + rng.range(-0.4, 0.4);
+        const double d = (i == 0 ? 0 : rng.range(4, 11)) * scale * spread;
+        puffs.push_back({c + Vec{std::cos(a), std::sin(a)} * d, rng.range(9, 13) * scale * swell});
+    }
+    const double wobble = size >= 32 ? 2.5 : 0;
+    auto cluster = [&](double k) {
+        return Shape{[puffs, k, wobble, seed](Vec p) {
+                         double d = 1e9;
+                         for (const Puff& f : puffs) d = std::min(d, length(p - f.at) - f.r * k);
+                         return d + (noise(p.x * 0.3, p.y * 0.3, seed) - 0.5) * wobble;
+                     },
+                     Box{0, 0, 1e4, 1e4}};
+    };
+
+    // The first flash is a spiky burst behind the ball.
+    if (t == 0)
+        fill(cv, star(c, size * 0.34, size * 0.16, 8, 0.2), radial(c, size * 0.34, WHITE, hex(0xffc838)));
+    // Sparks flung out while the blast is young.
+    if (t > 0 && t < 0.7) {
+        for (int i = 0; i < count + 2; ++i) {
+            const double a = rng.range(0, 2 * PI);
+            const double d = size * rng.range(0.34, 0.46);
+            const Vec dir{std::cos(a), std::sin(a)};
+            fill(cv, taper(c + dir * (d - 7 * scale - 1), 0.5 + scale * 0.8, c + dir * d, 0.4),
+                 fire(heat + 0.1));
+        }
+    }
+    fill(cv, cluster(1), lit(fire(heat * 0.72), 6 * scale + 1, 0.2));
+    fill(cv, cluster(0.7), lit(fire(heat * 0.9 + 0.05), 4 * scale + 1, 0.3));
+    if (heat > 0.4) fill(cv, cluster(0.4), fire(heat + 0.2));
+    return cv;
+}
+
+}  // namespace
+
+void forge_shots(const std::string& bmp) {
+    save(bmp + "l1b.bmp", laser());
+    save(bmp + "l2b.bmp", twin_laser());
+    for (int f = 0; f < 3; ++f) save(bmp + "l3b" + std::to_string(f) + ".bmp", plasma(f));
+    for (int f = 0; f < 2; ++f) save(bmp + "l4b" + std::to_string(f) + ".bmp", rocket(f));
+    save(bmp + "nme1bullet.bmp", enemy_bullet());
+    for (int f = 0; f < 4; ++f) {
+        save(bmp + "exp16-" + std::to_string(f) + ".bmp", explosion(16, f / 3.0, 31));
+    }
+    for (int f = 0; f < 5; ++f) {
+        save(bmp + "exp64-" + std::to_string(f) + ".bmp", explosion(64, f / 4.0, 64));
+    }
+}
 
 }  // namespace forge::sprites
