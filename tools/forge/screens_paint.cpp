@@ -193,6 +193,22 @@ std::vector<Pt> ellipse_pts(Pt c, double rx, double ry, double turn, int n) {
     return pts;
 }
 
+std::vector<Pt> smooth(const std::vector<Pt>& pts, int passes) {
+    std::vector<Pt> cur = pts;
+    for (int k = 0; k < passes; ++k) {
+        std::vector<Pt> next;
+        next.reserve(cur.size() * 2);
+        for (size_t i = 0; i < cur.size(); ++i) {
+            const Pt& a = cur[i];
+            const Pt& b = cur[(i + 1) % cur.size()];
+            next.push_back({a.x * 0.75 + b.x * 0.25, a.y * 0.75 + b.y * 0.25});
+            next.push_back({a.x * 0.25 + b.x * 0.75, a.y * 0.25 + b.y * 0.75});
+        }
+        cur = std::move(next);
+    }
+    return cur;
+}
+
 std::vector<Pt> mirrored(const std::vector<Pt>& half) {
     std::vector<Pt> pts = half;
     for (auto it = half.rbegin(); it != half.rend(); ++it) {

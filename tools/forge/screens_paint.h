@@ -63,6 +63,8 @@ void fill_ellipse_where(Canvas& cv, Pt c, double rx, double ry,
                         double alpha = 1);
 
 std::vector<Pt> ellipse_pts(Pt c, double rx, double ry, double turn = 0, int n = 64);
+// Rounds the corners of a closed outline (corner cutting, `passes` times).
+std::vector<Pt> smooth(const std::vector<Pt>& pts, int passes = 2);
 // A closed outline from its right half (x >= 0, listed top to bottom), mirrored.
 std::vector<Pt> mirrored(const std::vector<Pt>& half);
 

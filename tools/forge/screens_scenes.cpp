@@ -2,7 +2,6 @@
 // the route, the launch, orbit, the sea, the desert, the four strongholds and
 // the way home.
 #include <cmath>
-#include <map>
 #include <stdexcept>
 
 #include "screens_art.h"
@@ -95,16 +94,11 @@ void tree(Canvas& cv, Pt base, double h, uint32_t leaf) {
 
 void comet(Canvas& cv, Pt head, Pt tail_dir, double len) {
     const double n = std::hypot(tail_dir.x, tail_dir.y);
-    const Pt d = {tail_dir.x / n, tail_dir.y / n}, side = {-d.y, d.x};
-    for (int k = 0; k < 3; ++k) {
-        const double spread = 6 + k * 10;
-        const Pt end = {head.x + d.x * len * (1 - 0.2 * k), head.y + d.y * len * (1 - 0.2 * k)};
-        fill_poly(cv,
-                  {{head.x + side.x * 2, head.y + side.y * 2},
-                   {end.x + side.x * spread, end.y + side.y * spread},
-                   {end.x - side.x * spread * 0.3, end.y - side.y * spread * 0.3},
-                   {head.x - side.x * 2, head.y - side.y * 2}},
-                  along(head, end, {{0, rgb(220, 250, 255)}, {1, rgb(40, 60, 140)}}), 0.35 - 0.08 * k);
+    const Pt d = {tail_dir.x / n, tail_dir.y / n};
+    for (int i = 0; i <= 48; ++i) {
+        const double t = i / 48.0;
+        glow(cv, {head.x + d.x * len * t, head.y + d.y * len * t}, 5 + t * 20, rgb(150, 220, 255),
+             0.3 * (1 - t));
     }
     glow(cv, head, 22, rgb(180, 240, 255), 1.0);
     fill_ellipse(cv, head, 3, 3, solid(rgb(255, 255, 255)));
@@ -152,27 +146,29 @@ void mars(Canvas& cv, Pt c, double r, Pt light) {
 
 // A bone-white glider: a skull on ribbed wings, flying down the picture.
 void bone_glider(Canvas& cv, const Place& p) {
-    const auto wing = mirrored({{0, -0.3},
-                                {0.5, -0.55},
-                                {1.0, -0.35},
-                                {0.85, 0.0},
-                                {0.65, -0.05},
-                                {0.5, 0.25},
-                                {0.3, 0.1},
-                                {0, 0.4}});
-    outline(cv, {p(wing), p(ellipse_pts({0, 0.45}, 0.25, 0.3, 0, 24))}, std::max(1.0, p.size * 0.05),
-            rgb(20, 16, 30));
-    fill_poly(cv, p(wing), along(p({0, -0.5}), p({0, 0.4}), {{0, rgb(120, 110, 130)}, {1, rgb(60, 50, 80)}}),
-              0.9);
-    for (int side = -1; side <= 1; side += 2) {
-        for (int k = 0; k < 3; ++k) {
-            line(cv, p({0, -0.1 + 0.1 * k}), p({side * (1.0 - 0.22 * k), -0.35 + 0.13 * k}), p.size * 0.07,
-                 solid(rgb(240, 235, 215)));
+    const std::vector<Pt> wing = {{0.1, -0.3}, {0.55, -0.55}, {1.05, -0.45}, {0.82, -0.18}, {0.98, 0.05},
+                                  {0.7, 0.02}, {0.72, 0.32},  {0.45, 0.14},  {0.16, 0.3}};
+    const Pt tips[3] = {{1.05, -0.45}, {0.98, 0.05}, {0.72, 0.32}};
+    std::vector<Pt> left = wing;
+    for (Pt& q : left) q.x = -q.x;
+    const auto skull = ellipse_pts({0, 0.32}, 0.27, 0.3, 0, 24);
+    const auto jaw = mirrored({{0, 0.5}, {0.17, 0.5}, {0.13, 0.72}, {0, 0.75}});
+    outline(cv, {p(wing), p(left), p(skull), p(jaw)}, std::max(1.0, p.size * 0.05), rgb(20, 16, 30));
+    const Shader membrane = along(p({0, -0.5}), p({0, 0.4}), {{0, rgb(130, 110, 150)}, {1, rgb(70, 50, 90)}});
+    fill_poly(cv, p(wing), membrane);
+    fill_poly(cv, p(left), membrane);
+    for (int sx = -1; sx <= 1; sx += 2) {
+        for (const Pt& tip : tips) {
+            line(cv, p({sx * 0.12, -0.25}), p({sx * tip.x, tip.y}), p.size * 0.06, solid(rgb(240, 235, 215)));
         }
     }
-    fill_poly(cv, p(ellipse_pts({0, 0.45}, 0.25, 0.3, 0, 24)), solid(rgb(245, 240, 225)));
-    for (int side = -1; side <= 1; side += 2) {
-        fill_ellipse(cv, p({side * 0.1, 0.5}), p.size * 0.07, p.size * 0.07, solid(rgb(255, 60, 60)));
+    line(cv, p({0, -0.65}), p({0, 0.1}), p.size * 0.1, solid(rgb(240, 235, 215)));
+    fill_poly(cv, p(jaw), solid(rgb(220, 214, 195)));
+    fill_poly(cv, p(skull),
+              radial(p({-0.08, 0.22}), p.size * 0.35, {{0, rgb(255, 252, 240)}, {1, rgb(200, 190, 170)}}));
+    for (int sx = -1; sx <= 1; sx += 2) {
+        fill_ellipse(cv, p({sx * 0.11, 0.36}), p.size * 0.08, p.size * 0.09, solid(rgb(40, 10, 20)));
+        fill_ellipse(cv, p({sx * 0.11, 0.37}), p.size * 0.04, p.size * 0.04, solid(rgb(255, 70, 60)));
     }
 }
 
@@ -225,48 +221,74 @@ void pilot(Canvas& cv, std::vector<Label>&) {
     silo(cv, {650, 230}, 26, 80, rgb(80, 50, 80));
     tree(cv, {710, 232}, 70, rgb(60, 30, 60));
 
-    // Wren, backlit: each part is drawn first in the sun's colour a little
-    // toward the sun, then in shadow, leaving a bright rim.
-    const Place p{{185, 112}, 44, 0};
-    const uint32_t RIM = rgb(255, 190, 110), DARK = rgb(40, 22, 50), JACKET = rgb(60, 34, 44);
-    const std::vector<Pt> jacket = {{-3.2, 4},   {-2.8, 2.2}, {-1.7, 1.5}, {-0.5, 1.25},
-                                    {0.5, 1.25}, {1.7, 1.5},  {2.8, 2.2},  {3.2, 4}};
-    const std::vector<Pt> scarf = {{-0.2, 1.1}, {1.0, 1.05}, {2.2, 0.6}, {3.4, 0.85}, {4.5, 0.35},
-                                   {4.8, 0.75}, {3.6, 1.4},  {2.3, 1.2}, {1.2, 1.6},  {0.0, 1.65}};
-    std::vector<Pt> helmet;
-    for (int i = 0; i <= 24; ++i) {
-        const double a = PI + PI * i / 24;
-        helmet.push_back({0.9 * std::cos(a), -0.05 + 1.05 * std::sin(a)});
-    }
-    const std::vector<Pt> flaps = {{-0.9, -0.1}, {-0.86, 0.7}, {-0.55, 0.78}, {-0.5, -0.1},
-                                   {0.5, -0.1},  {0.55, 0.78}, {0.86, 0.7},   {0.9, -0.1}};
-    const std::vector<std::vector<Pt>> shapes = {jacket,
-                                                 {{-0.35, 0.5}, {0.35, 0.5}, {0.38, 1.4}, {-0.38, 1.4}},
-                                                 ellipse_pts({0, 0}, 0.8, 1.0),
-                                                 helmet,
-                                                 flaps};
-    const Place rim_at{{p.at.x + 2.5, p.at.y - 0.5}, p.size, 0};
-    for (const auto& s : shapes) fill_poly(cv, rim_at(s), solid(RIM));
-    fill_poly(cv, p(jacket), vertical(p.at.y + 50, p.at.y + 180, {{0, JACKET}, {1, DARK}}));
-    for (int i = -1; i <= 1; ++i)
-        fill_ellipse(cv, p({i * 0.85, 1.35 - std::abs(i) * 0.1}), p.size * 0.55, p.size * 0.42,
-                     solid(rgb(110, 80, 80)));
-    for (size_t i = 1; i < 3; ++i) fill_poly(cv, p(shapes[i]), solid(DARK));
-    fill_poly(cv, p(helmet), solid(rgb(70, 40, 40)));
-    fill_poly(cv, rim_at({{-0.9, -0.1}, {-0.86, 0.7}, {-0.55, 0.78}, {-0.5, -0.1}}), solid(rgb(70, 40, 40)));
-    fill_poly(cv, p({{0.5, -0.1}, {0.55, 0.78}, {0.86, 0.7}, {0.9, -0.1}}), solid(rgb(70, 40, 40)));
-    // Goggles up on the helmet, holding the sunset.
-    line(cv, p({-0.9, -0.45}), p({0.9, -0.45}), p.size * 0.14, solid(rgb(30, 20, 30)));
-    for (int side = -1; side <= 1; side += 2) {
-        const Pt g = p({side * 0.36, -0.48});
-        fill_ellipse(cv, g, p.size * 0.3, p.size * 0.27, solid(rgb(230, 170, 60)));
-        fill_ellipse(cv, g, p.size * 0.22, p.size * 0.2,
-                     vertical(g.y - 9, g.y + 9,
-                              {{0, rgb(120, 60, 140)}, {0.5, rgb(255, 140, 90)}, {1, rgb(255, 230, 150)}}));
-        fill_ellipse(cv, {g.x - 3, g.y - 3}, 2.5, 2, solid(rgb(255, 255, 240)));
-    }
+    // Wren in profile, facing the sun: each part is drawn first in the sun's
+    // colour a little toward the sun, then in shadow, leaving a bright rim.
+    const Place p{{230, 116}, 46, 0};
+    const Place rim_at{{p.at.x + 2.5, p.at.y - 0.8}, p.size, 0};
+    const uint32_t RIM = rgb(255, 200, 120);
+    const std::vector<Pt> figure = smooth(
+        {{0.0, -1.02}, {0.4, -0.95},  {0.66, -0.7}, {0.74, -0.42}, {0.7, -0.28}, {0.78, -0.14}, {0.9, 0.02},
+         {0.76, 0.1},  {0.79, 0.2},   {0.73, 0.27}, {0.77, 0.35},  {0.68, 0.44}, {0.7, 0.58},   {0.55, 0.7},
+         {0.3, 0.74},  {0.32, 1.05},  {0.9, 1.3},   {1.7, 1.55},   {2.4, 2.1},   {2.7, 3.2},    {2.8, 4.2},
+         {-2.9, 4.2},  {-2.8, 3.0},   {-2.5, 2.0},  {-1.6, 1.4},   {-0.6, 1.15}, {-0.45, 0.75}, {-0.7, 0.45},
+         {-0.9, 0.1},  {-0.95, -0.3}, {-0.8, -0.7}, {-0.45, -0.95}},
+        1);
+    const std::vector<Pt> hair = smooth({{-0.85, 0.3},
+                                         {-1.35, 0.45},
+                                         {-1.6, 0.85},
+                                         {-1.25, 0.75},
+                                         {-1.45, 1.1},
+                                         {-0.95, 0.8},
+                                         {-0.65, 0.55}});
+    const std::vector<Pt> cap = smooth({{0.62, -0.72},
+                                        {0.42, -1.0},
+                                        {0.0, -1.12},
+                                        {-0.5, -1.04},
+                                        {-0.88, -0.7},
+                                        {-1.0, -0.25},
+                                        {-0.95, 0.2},
+                                        {-0.72, 0.5},
+                                        {-0.4, 0.55},
+                                        {-0.05, 0.66},
+                                        {0.22, 0.62},
+                                        {0.28, 0.15},
+                                        {0.2, -0.25},
+                                        {0.5, -0.52}});
+    const std::vector<Pt> collar =
+        smooth({{-0.7, 1.1}, {0.35, 1.05}, {0.95, 1.35}, {0.5, 1.6}, {0.0, 1.38}, {-0.6, 1.5}, {-1.1, 1.35}});
+    const std::vector<Pt> scarf = smooth({{-0.5, 0.86},
+                                          {0.42, 0.9},
+                                          {0.5, 1.2},
+                                          {-0.4, 1.22},
+                                          {-1.3, 1.2},
+                                          {-2.3, 1.35},
+                                          {-3.2, 1.05},
+                                          {-4.1, 1.25},
+                                          {-4.3, 0.9},
+                                          {-3.4, 0.6},
+                                          {-2.4, 0.95},
+                                          {-1.4, 0.7}});
+    fill_poly(cv, rim_at(figure), solid(RIM));
+    fill_poly(cv, p(figure),
+              along(p({-2.5, 0}), p({2.5, 0}),
+                    {{0, rgb(30, 16, 40)}, {0.7, rgb(60, 30, 56)}, {1, rgb(90, 44, 60)}}));
+    fill_poly(cv, rim_at(hair), solid(RIM));
+    fill_poly(cv, p(hair), solid(rgb(110, 40, 30)));
+    fill_poly(cv, rim_at(cap), solid(RIM));
+    fill_poly(cv, p(cap), along(p({-1, 0}), p({0.6, 0}), {{0, rgb(50, 26, 26)}, {1, rgb(110, 60, 40)}}));
+    line(cv, p({-0.1, 0.1}), p({0.15, 0.45}), 1.5, solid(rgb(160, 100, 60)));
+    // Goggles pushed up on the cap, holding the sunset.
+    line(cv, p({0.5, -0.66}), p({-0.98, -0.42}), p.size * 0.12, solid(rgb(34, 22, 30)));
+    const Pt lens = p({0.5, -0.68});
+    fill_poly(cv, ellipse_pts(lens, p.size * 0.17, p.size * 0.24, 0.3, 32), solid(rgb(240, 180, 70)));
+    fill_poly(cv, ellipse_pts(lens, p.size * 0.11, p.size * 0.18, 0.3, 32),
+              vertical(lens.y - 8, lens.y + 8,
+                       {{0, rgb(120, 60, 150)}, {0.5, rgb(255, 140, 90)}, {1, rgb(255, 235, 160)}}));
+    fill_ellipse(cv, {lens.x + 1.5, lens.y - 3}, 1.6, 2.4, solid(rgb(255, 255, 240)));
+    fill_poly(cv, rim_at(collar), solid(RIM));
+    fill_poly(cv, p(collar), solid(rgb(130, 100, 96)));
     fill_poly(cv, rim_at(scarf), solid(RIM));
-    fill_poly(cv, p(scarf), along(p({0, 1}), p({4.8, 0.6}), {{0, rgb(200, 30, 60)}, {1, rgb(120, 20, 50)}}));
+    fill_poly(cv, p(scarf), along(p({0.5, 1}), p({-4.3, 1}), {{0, rgb(220, 36, 66)}, {1, rgb(120, 16, 50)}}));
 }
 
 // ---- Abel's chart: the Vale, the Lantern, the sea and the desert ----
@@ -338,12 +360,23 @@ void launch(Canvas& cv, std::vector<Label>&) {
         cloud(cv, {rng.real(0, cv.w), rng.real(40, 120)}, rng.real(26, 40), rgb(255, 235, 240),
               rgb(190, 160, 210), rng);
     ridge(cv, 190, 40, 170, 7, solid(rgb(120, 120, 170)));
-    // The Thresher on the far hill, fans turning.
-    fill_round_rect(cv, 600, 150, 90, 34, 8, solid(rgb(50, 40, 70)));
-    for (int i = 0; i < 4; ++i) fill_ellipse(cv, {610.0 + i * 23, 150}, 11, 5, solid(rgb(70, 60, 90)));
+    // The Thresher rising behind the far hill, hazy with distance.
+    const Place t{{650, 136}, 56, 0};
+    const uint32_t haze = rgb(120, 110, 170);
+    fill_poly(cv, t({{-0.4, 0.3}, {0.4, 0.3}, {1.1, 1.6}, {-1.1, 1.6}}), solid(rgb(190, 255, 180)), 0.22);
+    for (int i = 0; i < 4; ++i) {
+        const Pt f = t({-0.78 + i * 0.52, -0.42});
+        fill_ellipse(cv, f, 14, 5, solid(mix(rgb(40, 34, 60), haze, 0.3)));
+        fill_ellipse(cv, f, 11, 3.2, solid(mix(rgb(150, 150, 190), haze, 0.3)), 0.7);
+    }
+    fill_poly(cv, t({{-1, -0.1}, {-0.82, -0.38}, {0.82, -0.38}, {1, -0.1}, {0.86, 0.3}, {-0.86, 0.3}}),
+              vertical(t.at.y - 22, t.at.y + 18,
+                       {{0, mix(rgb(90, 70, 110), haze, 0.3)}, {1, mix(rgb(40, 30, 60), haze, 0.3)}}));
+    fill_ellipse(cv, t({0, -0.4}), 12, 8, solid(mix(rgb(70, 60, 90), haze, 0.3)));
     for (int i = 0; i < 3; ++i) {
-        fill_ellipse(cv, {625.0 + i * 20, 168}, 4, 2.5, solid(rgb(255, 60, 40)));
-        glow(cv, {625.0 + i * 20, 168}, 10, rgb(255, 60, 40), 0.8);
+        const Pt eye = t({-0.4 + i * 0.4, 0.05});
+        fill_ellipse(cv, eye, 4, 2.5, solid(rgb(255, 70, 50)));
+        glow(cv, eye, 12, rgb(255, 70, 50), 0.8);
     }
     saucer(cv, {{560, 120}, 12, 0}, false);
     saucer(cv, {{720, 110}, 10, 0}, false);
@@ -367,7 +400,7 @@ void orbit(Canvas& cv, std::vector<Label>&) {
     sky(cv, {{0, rgb(2, 2, 14)}, {0.7, rgb(10, 14, 46)}, {1, rgb(20, 40, 90)}});
     Rng rng(404);
     stars(cv, rng, 220, cv.h);
-    earth(cv, {300, 600}, 460, {0.5, -0.8});
+    earth(cv, {300, 600}, 460, {0.9, -0.7});
     mars(cv, {655, 58}, 26, {-0.8, 0.3});
     glow(cv, {560, 84}, 30, rgb(255, 220, 150), 0.9);
     line(cv, {540, 84}, {580, 84}, 1.2, solid(rgb(255, 240, 200)));
@@ -397,12 +430,12 @@ void lantern(Canvas& cv, std::vector<Label>&) {
     sky(cv, {{0, rgb(4, 2, 18)}, {1, rgb(24, 12, 50)}});
     Rng rng(505);
     stars(cv, rng, 200, cv.h);
-    mars(cv, {680, 70}, 48, {-0.9, 0.2});
     const Pt core = {320, 130};
     fill_poly(cv, {{core.x, core.y - 8}, {680, 66}, {680, 74}, {core.x, core.y + 8}},
               along(core, {680, 70}, {{0, rgb(255, 240, 190)}, {1, rgb(255, 120, 60)}}), 0.75);
     for (double t = 0.1; t < 1; t += 0.1)
         glow(cv, {core.x + (680 - core.x) * t, core.y + (70 - core.y) * t}, 14, rgb(255, 160, 80), 0.4);
+    mars(cv, {680, 70}, 48, {-0.9, 0.2});
     // Vanes of solar cells either side.
     for (int side = -1; side <= 1; side += 2) {
         line(cv, {core.x + side * 150.0, core.y}, {core.x + side * 190.0, core.y}, 6,
@@ -462,14 +495,31 @@ void lightning(Canvas& cv, Pt from, double bottom, Rng& rng) {
     }
 }
 
-void waterspout(Canvas& cv, double x, double top, double bottom) {
-    const double mid = (top + bottom) / 2;
-    fill_poly(cv,
-              {{x - 26, top}, {x + 26, top}, {x + 8, mid}, {x + 22, bottom}, {x - 22, bottom}, {x - 8, mid}},
-              along({x - 26, 0}, {x + 26, 0},
-                    {{0, rgb(120, 150, 160)}, {0.4, rgb(220, 240, 240)}, {1, rgb(90, 120, 130)}}),
-              0.7);
-    fill_ellipse(cv, {x, bottom}, 40, 8, solid(rgb(230, 245, 245)), 0.8);
+void waterspout(Canvas& cv, double x, double top, double bottom, double sway) {
+    std::vector<Pt> right, left;
+    for (int i = 0; i <= 24; ++i) {
+        const double t = i / 24.0;
+        const double y = top + (bottom - top) * t;
+        const double half = 24 * (1 - t) * (1 - t) + 5 + 22 * std::pow(t, 5);
+        const double cx = x + sway * std::sin(t * 3.2);
+        right.push_back({cx + half, y});
+        left.push_back({cx - half, y});
+    }
+    std::vector<Pt> outline_pts = right;
+    outline_pts.insert(outline_pts.end(), left.rbegin(), left.rend());
+    fill_poly(cv, outline_pts,
+              along({x - 30, 0}, {x + 30, 0},
+                    {{0, rgb(100, 130, 140)}, {0.45, rgb(220, 240, 240)}, {1, rgb(80, 110, 120)}}),
+              0.65);
+    for (int k = 0; k < 6; ++k) {
+        const double t = 0.15 + k * 0.13;
+        const Pt a = left[size_t(t * 24)], b = right[size_t(t * 24 + 1)];
+        line(cv, a, b, 1.2, solid(rgb(240, 250, 250)), 0.35);
+    }
+    for (int k = -3; k <= 3; ++k) {
+        fill_ellipse(cv, {x + k * 9.0 + sway * std::sin(3.2), bottom - std::abs(k) * 1.5}, 13 - std::abs(k),
+                     6, solid(rgb(235, 248, 248)), 0.5);
+    }
 }
 
 // ---- a storm of the Gleaners' making over the open sea ----
@@ -480,14 +530,18 @@ void sea_storm(Canvas& cv, std::vector<Label>&) {
     for (int i = 0; i < 7; ++i)
         cloud(cv, {rng.real(0, cv.w), rng.real(10, 40)}, rng.real(45, 70), rgb(90, 100, 120), rgb(30, 36, 54),
               rng);
-    waterspout(cv, 230, 70, 160);
-    waterspout(cv, 470, 60, 164);
+    waterspout(cv, 230, 70, 160, 8);
+    waterspout(cv, 470, 60, 164, -10);
     saucer(cv, {{230, 58}, 30, 0}, false);
     saucer(cv, {{470, 50}, 34, 0}, false);
     stormy_sea(cv, 150, rng);
-    bone_glider(cv, {{120, 190}, 22, 0.2});
-    bone_glider(cv, {{340, 206}, 18, -0.1});
-    bone_glider(cv, {{640, 196}, 24, 0.1});
+    for (int i = 0; i < 160; ++i) {
+        const Pt r = {rng.real(0, cv.w + 40), rng.real(0, cv.h)};
+        line(cv, r, {r.x - 6, r.y + 16}, 0.8, solid(rgb(190, 210, 230)), 0.3);
+    }
+    bone_glider(cv, {{120, 188}, 30, 0.2});
+    bone_glider(cv, {{340, 204}, 24, -0.1});
+    bone_glider(cv, {{660, 196}, 32, 0.1});
     cloudpiercer(cv, {{560, 120}, 26, -0.5}, 0.8);
 }
 
@@ -500,7 +554,7 @@ void brinemaw(Canvas& cv, std::vector<Label>&) {
         cloud(cv, {rng.real(0, cv.w), rng.real(5, 30)}, rng.real(40, 60), rgb(70, 80, 100), rgb(24, 28, 44),
               rng);
     stormy_sea(cv, 110, rng);
-    const Place m{{376, 120}, 120, 0};
+    const Place m{{376, 132}, 108, 0};
     const auto body = mirrored({{0, -0.75},
                                 {0.25, -0.7},
                                 {0.45, -0.45},
@@ -521,17 +575,28 @@ void brinemaw(Canvas& cv, std::vector<Label>&) {
                      {0.5, rgb(150, 170, 185)},
                      {0.65, rgb(100, 120, 140)},
                      {1, rgb(40, 60, 80)}}));
-    // White ribs over the grey plates.
+    // Spine and white ribs over the grey plates.
+    line(cv, m({0, -0.45}), m({0, 0.9}), 9, solid(rgb(60, 80, 100)));
+    line(cv, m({0, -0.45}), m({0, 0.9}), 5, solid(rgb(170, 190, 200)));
     for (int side = -1; side <= 1; side += 2) {
-        for (int k = 0; k < 5; ++k) {
-            const double y = -0.25 + k * 0.12;
-            line(cv, m({side * 0.3, y}), m({side * (1.5 - k * 0.2), y + 0.22 + k * 0.04}), 4,
-                 solid(rgb(235, 230, 210)));
+        for (int k = 0; k < 4; ++k) {
+            const Pt a = {side * 0.3, -0.32 + k * 0.15}, c = {side * (1.0 - 0.1 * k), -0.3 + k * 0.15},
+                     b = {side * (1.75 - 0.28 * k), 0.16 + k * 0.07};
+            Pt prev = m(a);
+            for (int i = 1; i <= 12; ++i) {
+                const double t = i / 12.0;
+                const Pt q = m({(1 - t) * (1 - t) * a.x + 2 * t * (1 - t) * c.x + t * t * b.x,
+                                (1 - t) * (1 - t) * a.y + 2 * t * (1 - t) * c.y + t * t * b.y});
+                const double w = 6 - 3.5 * t;
+                line(cv, {prev.x, prev.y + 2}, {q.x, q.y + 2}, w, solid(rgb(30, 40, 56)));
+                line(cv, prev, q, w, solid(rgb(236, 230, 210)));
+                prev = q;
+            }
         }
-        fill_ellipse(cv, m({side * 1.85, 0.22}), 8, 6, solid(rgb(255, 90, 60)));
-        glow(cv, m({side * 1.85, 0.22}), 20, rgb(255, 90, 60), 0.7);
+        const Pt gun = m({side * 1.85, 0.22});
+        fill_ellipse(cv, gun, 8, 6, solid(rgb(255, 90, 60)));
+        glow(cv, gun, 20, rgb(255, 90, 60), 0.7);
     }
-    line(cv, m({0, 0.6}), m({0, 1.5}), 6, solid(rgb(90, 110, 130)));
     // The maw and its eyes.
     fill_ellipse(cv, m({0, -0.55}), 40, 16, solid(rgb(10, 20, 30)));
     glow(cv, m({0, -0.55}), 50, rgb(80, 255, 210), 0.8);
@@ -543,26 +608,50 @@ void brinemaw(Canvas& cv, std::vector<Label>&) {
         fill_ellipse(cv, m({side * 0.3, -0.4}), 9, 4, solid(rgb(180, 255, 120)));
         glow(cv, m({side * 0.3, -0.4}), 18, rgb(160, 255, 100), 0.8);
     }
-    // Sea water pouring off the wings.
-    for (int i = 0; i < 24; ++i) {
+    // Sea water pouring off the wings, then the sea closing over its tail.
+    for (int i = 0; i < 30; ++i) {
         const double u = rng.real(-1.9, 1.9);
-        const Pt a = m({u, 0.3 - std::abs(u) * 0.05});
-        line(cv, a, {a.x + rng.real(-3, 3), a.y + rng.real(15, 40)}, rng.real(1.5, 3.5),
-             solid(rgb(200, 235, 240)), 0.6);
+        const Pt a = m({u, 0.28 - std::abs(u) * 0.05});
+        line(cv, a, {a.x + rng.real(-2, 2), a.y + rng.real(12, 30)}, rng.real(1, 2.5),
+             solid(rgb(200, 235, 240)), 0.55);
     }
-    for (int i = 0; i < 30; ++i)
-        fill_ellipse(cv, {rng.real(120, 640), rng.real(170, 190)}, rng.real(8, 20), 3,
-                     solid(rgb(230, 245, 245)), 0.7);
-    bone_glider(cv, {{90, 200}, 18, 0.3});
-    bone_glider(cv, {{670, 190}, 20, -0.3});
+    const double waterline = 180;
+    fill_rect(cv, 0, waterline, cv.w, cv.h - waterline,
+              vertical(waterline, cv.h, {{0, rgb(40, 80, 92)}, {1, rgb(10, 30, 44)}}), 0.8);
+    for (int i = 0; i < 120; ++i) {
+        const double y = rng.real(waterline + 2, cv.h), depth = (y - waterline) / (cv.h - waterline);
+        const double x = rng.real(-20, cv.w), len = 14 + depth * 36;
+        line(cv, {x, y}, {x + len, y - 1 - depth * 2}, 0.8 + depth * 1.4, solid(rgb(170, 220, 220)),
+             0.3 + 0.4 * depth);
+    }
+    for (int i = 0; i < 90; ++i) {
+        const double x = rng.real(150, 600), y = waterline + rng.real(-6, 4);
+        line(cv, {x, y}, {x + rng.real(6, 18), y + rng.real(-2, 1)}, rng.real(1.5, 3),
+             solid(rgb(240, 250, 250)), 0.75);
+    }
+    bone_glider(cv, {{80, 196}, 26, 0.3});
+    bone_glider(cv, {{680, 190}, 28, -0.3});
 }
 
-// Dunes with a bright windward face and a shadowed lee.
+// Dunes with a bright windward face and a shadowed lee: the fill darkens
+// where the crest line falls away to the right and with depth below it.
 void dunes(Canvas& cv, double base, double amp, uint32_t seed, uint32_t lit, uint32_t shadow) {
-    const auto pts = ridge_pts(cv, base, amp, 120, seed);
-    fill_poly(cv, pts, vertical(base - amp, cv.h, {{0, lit}, {0.5, mix(lit, shadow, 0.5)}, {1, shadow}}));
+    const double phase = seed * 1.7, wave = 150 + seed % 5 * 20;
+    auto crest = [=](double x) {
+        const double s = 0.5 + 0.5 * std::sin(x / wave * 2 * PI + phase);
+        return base - amp * (std::pow(s, 1.6) * 0.8 + 0.2 * noise(x / 60, 1.5, seed));
+    };
+    std::vector<Pt> pts;
+    for (double x = -10; x <= cv.w + 10; x += 3) pts.push_back({x, crest(x)});
+    pts.push_back({cv.w + 10.0, cv.h + 10.0});
+    pts.push_back({-10, cv.h + 10.0});
+    fill_poly(cv, pts, [=](double x, double y) {
+        const double lee = std::clamp((crest(x + 2) - crest(x - 2)) * 0.5, 0.0, 1.0);
+        const double depth = std::clamp((y - crest(x)) / (amp * 1.5), 0.0, 1.0);
+        return mix(mix(lit, shadow, depth * 0.5), shadow, lee * 0.8);
+    });
     for (size_t i = 0; i + 3 < pts.size(); ++i)
-        line(cv, pts[i], pts[i + 1], 1.4, solid(shade(lit, 1.25)), 0.8);
+        line(cv, pts[i], pts[i + 1], 1.2, solid(shade(lit, 1.2)), 0.7);
 }
 
 // ---- the desert, glass streaks leading to the horizon ----
@@ -581,13 +670,21 @@ void desert(Canvas& cv, std::vector<Label>&) {
                   along({x - 5, 0}, {x + 5, 0}, {{0, rgb(120, 220, 240)}, {1, rgb(60, 90, 160)}}), 0.85);
         glow(cv, {x + 1, 160 - h}, 8, rgb(200, 255, 255), 0.6);
     }
-    dunes(cv, 170, 20, 11, rgb(240, 170, 90), rgb(170, 90, 60));
-    dunes(cv, 200, 26, 12, rgb(250, 190, 100), rgb(180, 100, 60));
-    dunes(cv, 236, 30, 13, rgb(255, 205, 120), rgb(190, 110, 70));
-    for (int k = 0; k < 4; ++k) {
-        const double x0 = 120 + k * 160;
-        line(cv, {x0, 240}, {380 + k * 10.0, 162}, 2.5 - k * 0.2, solid(rgb(210, 250, 255)), 0.7);
-        glow(cv, {(x0 + 380) / 2, 200}, 12, rgb(200, 255, 255), 0.5);
+    dunes(cv, 172, 22, 11, rgb(240, 170, 90), rgb(170, 90, 60));
+    dunes(cv, 204, 34, 12, rgb(250, 190, 100), rgb(180, 100, 60));
+    dunes(cv, 240, 40, 13, rgb(255, 205, 120), rgb(190, 110, 70));
+    // Streaks of glass, long and thin, running toward the spires.
+    const Pt spires = {390, 160};
+    for (int k = 0; k < 7; ++k) {
+        const Pt c = {60.0 + k * 105 + rng.real(-20, 20), rng.real(196, 232)};
+        const double turn = std::remainder(std::atan2(spires.y - c.y, spires.x - c.x), PI) * 0.35;
+        const double len = rng.real(40, 80);
+        fill_poly(cv, ellipse_pts(c, len, 2.6, turn, 40),
+                  along({c.x - len, c.y}, {c.x + len, c.y},
+                        {{0, rgb(150, 230, 255)}, {0.5, rgb(255, 255, 255)}, {1, rgb(120, 200, 240)}}),
+                  0.85);
+        glow(cv, {c.x + std::cos(turn) * len * 0.3, c.y + std::sin(turn) * len * 0.3}, 14, rgb(220, 255, 255),
+             0.7);
     }
     cloudpiercer(cv, {{150, 110}, 30, 0.9}, 0.8);
 }
@@ -607,6 +704,7 @@ void kiln(Canvas& cv, std::vector<Label>&) {
         for (int s = 0; s < 4; ++s) {
             const Pt next = {at.x + std::cos(a) * 40 + rng.real(-10, 10), at.y + 14};
             line(cv, at, next, 2.5, solid(rgb(255, 180, 80)));
+            glow(cv, next, 12, rgb(255, 120, 40), 0.45);
             at = next;
         }
     }
@@ -671,13 +769,18 @@ void homecoming(Canvas& cv, std::vector<Label>&) {
 }  // namespace
 
 void scene(Canvas& cv, const std::string& name, std::vector<Label>& labels) {
-    static const std::map<std::string, void (*)(Canvas&, std::vector<Label>&)> scenes = {
-        {"vale_night", vale_night}, {"pilot", pilot},     {"route_map", route_map},  {"launch", launch},
-        {"orbit", orbit},           {"lantern", lantern}, {"sea_storm", sea_storm},  {"brinemaw", brinemaw},
-        {"desert", desert},         {"kiln", kiln},       {"homecoming", homecoming}};
-    const auto it = scenes.find(name);
-    if (it == scenes.end()) throw std::runtime_error("no story picture named '" + name + "'");
-    it->second(cv, labels);
+    if (name == "vale_night") return vale_night(cv, labels);
+    if (name == "pilot") return pilot(cv, labels);
+    if (name == "route_map") return route_map(cv, labels);
+    if (name == "launch") return launch(cv, labels);
+    if (name == "orbit") return orbit(cv, labels);
+    if (name == "lantern") return lantern(cv, labels);
+    if (name == "sea_storm") return sea_storm(cv, labels);
+    if (name == "brinemaw") return brinemaw(cv, labels);
+    if (name == "desert") return desert(cv, labels);
+    if (name == "kiln") return kiln(cv, labels);
+    if (name == "homecoming") return homecoming(cv, labels);
+    throw std::runtime_error("no story picture named '" + name + "'");
 }
 
 }  // namespace forge::art
