@@ -87,10 +87,21 @@ float ring_delta(float a, float b, float n) {
 
 namespace {
 
+// 256 directions round the circle, for the noise lattice's slopes.
+struct Slopes {
+    float x[256], y[256];
+    Slopes() {
+        for (int i = 0; i < 256; ++i) {
+            x[i] = std::cos(float(i) * 2 * PI / 256);
+            y[i] = std::sin(float(i) * 2 * PI / 256);
+        }
+    }
+};
+const Slopes SLOPES;
+
 float lattice_slope(int ix, int iy, float fx, float fy, int period, uint32_t seed) {
-    const uint32_t h = hash3(uint32_t(wrap(ix, period)), uint32_t(wrap(iy, period)), seed);
-    const float angle = float(h & 0xffffu) / 65536.f * 2 * PI;
-    return std::cos(angle) * fx + std::sin(angle) * fy;
+    const uint32_t h = hash3(uint32_t(wrap(ix, period)), uint32_t(wrap(iy, period)), seed) & 255u;
+    return SLOPES.x[h] * fx + SLOPES.y[h] * fy;
 }
 
 float fade(float t) {
@@ -320,16 +331,58 @@ void Shape::add_text(const std::string& font, int px_size, float cx, float cy, c
 }
 
 void Shape::finish() {
+    // Distances are only worked out near the ink; beyond FAR_PX pixels of it
+    // nothing is drawn, so the rest of the picture just reads as far away.
+    constexpr int FAR_PX = 16;
     const int W = w * ss, H = h * ss;
-    const std::vector<float> to_ink = distance_to(ink, W, H, 1);
-    const std::vector<float> to_gap = distance_to(ink, W, H, 0);
-    sd.assign(ink.size(), 0);
-    for (size_t i = 0; i < ink.size(); ++i)
-        sd[i] = (ink[i] ? -(to_gap[i] - 0.5f) : to_ink[i] - 0.5f) / float(ss);
+    int x0 = W, y0 = H, x1 = -1, y1 = -1;
+    for (int y = 0; y < H; ++y)
+        for (int x = 0; x < W; ++x)
+            if (ink[size_t(y) * size_t(W) + size_t(x)]) {
+                x0 = std::min(x0, x);
+                x1 = std::max(x1, x);
+                y0 = std::min(y0, y);
+                y1 = std::max(y1, y);
+            }
+    sd.assign(ink.size(), float(FAR_PX));
+    if (x1 >= 0) {
+        x0 = std::max(0, (x0 / ss - FAR_PX) * ss);
+        y0 = std::max(0, (y0 / ss - FAR_PX) * ss);
+        x1 = std::min(W, (x1 / ss + 1 + FAR_PX) * ss);
+        y1 = std::min(H, (y1 / ss + 1 + FAR_PX) * ss);
+        const int bw = x1 - x0, bh = y1 - y0;
+        std::vector<uint8_t> part(size_t(bw) * size_t(bh));
+        for (int y = 0; y < bh; ++y)
+            for (int x = 0; x < bw; ++x)
+                part[size_t(y) * size_t(bw) + size_t(x)] = ink[size_t(y + y0) * size_t(W) + size_t(x + x0)];
+        const std::vector<float> to_ink = distance_to(part, bw, bh, 1);
+        const std::vector<float> to_gap = distance_to(part, bw, bh, 0);
+        for (int y = 0; y < bh; ++y)
+            for (int x = 0; x < bw; ++x) {
+                const size_t i = size_t(y) * size_t(bw) + size_t(x);
+                const float d = (part[i] ? -(to_gap[i] - 0.5f) : to_ink[i] - 0.5f) / float(ss);
+                sd[size_t(y + y0) * size_t(W) + size_t(x + x0)] = std::min(d, float(FAR_PX));
+            }
+    }
+    // Per-pixel summaries, so most pixels never look at their samples again.
+    lowest.assign(size_t(w) * size_t(h), 1e9f);
+    highest.assign(size_t(w) * size_t(h), -1e9f);
+    mean.assign(size_t(w) * size_t(h), 0);
+    for (int y = 0; y < H; ++y)
+        for (int x = 0; x < W; ++x) {
+            const size_t at = size_t(y / ss) * size_t(w) + size_t(x / ss);
+            const float v = sd[size_t(y) * size_t(W) + size_t(x)];
+            lowest[at] = std::min(lowest[at], v);
+            highest[at] = std::max(highest[at], v);
+            mean[at] += v / float(ss * ss);
+        }
 }
 
 float Shape::cover(int x, int y, float r) const {
     if (x < 0 || y < 0 || x >= w || y >= h) return 0;
+    const size_t at = size_t(y) * size_t(w) + size_t(x);
+    if (lowest[at] >= r) return 0;
+    if (highest[at] < r) return 1;
     int n = 0;
     const int W = w * ss;
     for (int sy = 0; sy < ss; ++sy)
@@ -341,11 +394,7 @@ float Shape::cover(int x, int y, float r) const {
 float Shape::dist(int x, int y) const {
     x = std::clamp(x, 0, w - 1);
     y = std::clamp(y, 0, h - 1);
-    float sum = 0;
-    const int W = w * ss;
-    for (int sy = 0; sy < ss; ++sy)
-        for (int sx = 0; sx < ss; ++sx) sum += sd[size_t(y * ss + sy) * size_t(W) + size_t(x * ss + sx)];
-    return sum / float(ss * ss);
+    return mean[size_t(y) * size_t(w) + size_t(x)];
 }
 
 void Shape::outward(int x, int y, float& nx, float& ny) const {
@@ -372,8 +421,9 @@ void paint_letters(Image& img, const Shape& shape, const Letters& style) {
                 continue;
             }
             const float t = clamp01((float(y) + 0.5f - style.y0) / (style.y1 - style.y0));
-            Rgb fill =
-                t < 0.5f ? mix(style.top, style.middle, t * 2) : mix(style.middle, style.bottom, t * 2 - 1);
+            Rgb fill = t < 0.5f      ? mix(style.top, style.middle, t * 2)
+                       : style.split ? mix(style.lower, style.bottom, t * 2 - 1)
+                                     : mix(style.middle, style.bottom, t * 2 - 1);
             const float depth = -shape.dist(x, y);
             if (style.bevel_width > 0 && depth < style.bevel_width) {
                 float nx, ny;

@@ -115,8 +115,9 @@ void make_key_safe(Image& img);
 // (in picture pixels, negative inside) sampled ss x ss times per pixel.
 struct Shape {
     int w, h, ss;
-    std::vector<uint8_t> ink;  // ss-times-larger mask
-    std::vector<float> sd;     // filled by finish()
+    std::vector<uint8_t> ink;                  // ss-times-larger mask
+    std::vector<float> sd;                     // filled by finish()
+    std::vector<float> lowest, highest, mean;  // per picture pixel, over its samples
 
     Shape(int width, int height, int supersample = 4);
     // Text centred (by its ink) on (cx, cy); `slant` shears it to the right.
