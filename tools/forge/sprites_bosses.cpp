@@ -284,19 +284,42 @@ Canvas lvl2boss() {
     fill(cv, grown(body | sponsons, 2), ink(hull));
     fill(cv, sponsons, lit(metal, 6, 0.5));
     fill(cv, body, lit(linear({CX, 14}, lighter(hull, 0.1), {CX, 228}, shade(hull, 0.85)), 14, 0.5));
+    // A darker armour belt inside the rim, riveted.
+    stroke(cv, grown(body, -9), 7, lit(shade(metal, 0.9), 3, 0.5), 1, Mode::Atop);
+    stroke(cv, grown(body, -13), 1, darker(metal, 0.5), 0.8, Mode::Atop);
     // Blue armour panels and glowing window rows.
     for (int s : {-1, 1}) {
-        const std::vector<Vec> plate = {{CX + 30.0 * s, 40},  {CX + 74.0 * s, 58},  {CX + 86.0 * s, 96},
-                                        {CX + 86.0 * s, 150}, {CX + 66.0 * s, 186}, {CX + 34.0 * s, 150}};
+        const std::vector<Vec> plate = {{CX + 30.0 * s, 40},  {CX + 70.0 * s, 58},  {CX + 80.0 * s, 96},
+                                        {CX + 80.0 * s, 150}, {CX + 62.0 * s, 182}, {CX + 34.0 * s, 150}};
         fill(cv, grown(polygon(plate), 1.2), ink(panel), 1, Mode::Atop);
         fill(cv, polygon(plate), lit(panel, 6, 0.6), 1, Mode::Atop);
+        seam(cv, {{CX + 34.0 * s, 100}, {CX + 80.0 * s, 100}}, panel);
+        seam(cv, {{CX + 34.0 * s, 130}, {CX + 80.0 * s, 130}}, panel);
         for (int k = 0; k < 6; ++k) {
             fill(cv, rect({CX + (50.0 + k % 2 * 14) * s, 84.0 + k * 12}, {4, 2}, 1), hex(0x80ffff), 1,
                  Mode::Atop);
         }
-        seam(cv, {{CX + 16.0 * s, 20}, {CX + 16.0 * s, 220}}, hull);
-        rivets(cv, {CX + 92.0 * s, 80}, {CX + 92.0 * s, 150}, 8, hull);
+        seam(cv, {{CX + 16.0 * s, 24}, {CX + 16.0 * s, 214}}, hull);
+        // Vent grilles near the engines.
+        for (int k = 0; k < 4; ++k) {
+            fill(cv, rect({CX + 44.0 * s, 32.0 + k * 4}, {9, 1}, 0.5), darker(hull, 0.5), 0.9, Mode::Atop);
+        }
+        // Hazard stripes flank the hangar.
+        for (int k = 0; k < 4; ++k) {
+            const double x = CX + (28.0 + k * 5) * s;
+            fill(cv, polygon({{x, 206}, {x + 3.0 * s, 206}, {x + 6.0 * s, 196}, {x + 3.0 * s, 196}}),
+                 k % 2 ? hex(0x303040) : hex(0xf0c020), 1, Mode::Atop);
+        }
     }
+    // Running lights down the spine.
+    for (int k = 0; k < 5; ++k)
+        lamp(cv, {CX, 84.0 + k * 12}, 2.2, k % 2 ? hex(0xff5040) : hex(0x60ffff), true);
+    // A radar dish on the right shoulder.
+    const Vec dish{CX + 52, 196 - 10};
+    fill(cv, grown(ellipse(dish, 11, 8), 1.2), ink(metal), 1, Mode::Atop);
+    fill(cv, ellipse(dish, 11, 8), lit(radial(dish + Vec{3, 3}, 12, hex(0xf0f4f8), hex(0x8890a0)), 5, 0.7), 1,
+         Mode::Atop);
+    fill(cv, circle(dish, 2), hex(0xff4040), 1, Mode::Atop);
     // The hangar mouth at the bow.
     fill(cv, rect({CX, 198}, {22, 12}, 6), hex(0x402818), 1, Mode::Atop);
     fill(cv, rect({CX, 200}, {18, 8}, 4), radial({CX, 204}, 20, hex(0xffc060), hex(0xa04010)), 1, Mode::Atop);

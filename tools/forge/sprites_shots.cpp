@@ -63,9 +63,9 @@ Canvas rocket(int frame) {
 // The enemies' small bullet: a spiky red ball that reads as hostile.
 Canvas enemy_bullet() {
     Canvas cv(SHOT, SHOT);
-    fill(cv, star(MID, 6.5, 3.8, 6, 0), hex(0xc01040));
-    fill(cv, circle(MID, 4.2), radial(MID - Vec{1, 1}, 5, hex(0xffd0e0), hex(0xff2060)));
-    fill(cv, circle(MID - Vec{1.2, 1.2}, 1.3), WHITE);
+    fill(cv, star(MID, 7.4, 4.4, 6, 0), hex(0xd01048));
+    fill(cv, circle(MID, 4.9), radial(MID - Vec{1, 1}, 6, hex(0xffe0ec), hex(0xff2060)));
+    fill(cv, circle(MID - Vec{1.4, 1.4}, 1.5), WHITE);
     return cv;
 }
 
@@ -73,7 +73,7 @@ Canvas enemy_bullet() {
 
 // Fire colour by heat: white hot, yellow, orange, red, then grey smoke.
 Colour fire(double heat) {
-    static const Colour RAMP[6] = {hex(0x605454), hex(0x8c3420), hex(0xe04818),
+    static const Colour RAMP[6] = {hex(0x7c7678), hex(0x98402c), hex(0xe04818),
                                    hex(0xff9a28), hex(0xffe468), hex(0xfffff0)};
     const double t = clamp01(heat) * 5;
     const int i = std::min(4, int(t));
