@@ -177,14 +177,14 @@ Canvas absorb(int frame) {
     // Arcs that spin around the ring, and a fainter inner ring.
     for (int i = 0; i < 3; ++i) {
         const double a = frame * 0.7 + i * 2 * PI / 3;
-        fill(cv, arc(c, radius - 4.5, 0.9, a, a + 1.1), lighter(edge, 0.4));
+        fill(cv, arc(c, radius - 4.8, 1.3, a, a + 1.1), edge);
+        fill(cv, arc(c, radius - 4.8, 0.6, a + 0.1, a + 1.0), core);
     }
     Rng rng(977);
     for (int i = 0; i < 8; ++i) {
         const double a = rng.range(0, 2 * PI) + frame * 0.35;
-        const double rr = radius + 5 - rng.range(0, 3) - t * 3;
-        if (rr > 31) continue;
-        fill(cv, star(c + Vec{std::cos(a), std::sin(a)} * rr, 2.6, 0.7, 4, a), core);
+        const double rr = std::min(radius + 4 - rng.range(0, 3) - t * 3, 28.0);
+        fill(cv, star(c + Vec{std::cos(a), std::sin(a)} * rr, 3.4, 0.9, 4, a), core);
     }
     return cv;
 }
