@@ -73,28 +73,31 @@ struct Field {
     float tone;   // small shift of the field's colour
 };
 
-struct RoadPath {
-    // Main road: runs down the tile, swinging left and right.
-    static float centre_x(float y) {
-        return 140 + 22 * std::sin(2 * PI * y / TILE) + 9 * std::sin(4 * PI * y / TILE + 1.3f);
-    }
-    static float slope(float y) {
-        return 22 * 2 * PI / TILE * std::cos(2 * PI * y / TILE) +
-               9 * 4 * PI / TILE * std::cos(4 * PI * y / TILE + 1.3f);
-    }
-    // Farm track: crosses the tile from side to side.
-    static float track_y(float x) { return 58 + 14 * std::sin(2 * PI * x / TILE + 0.5f); }
-    static float track_slope(float x) { return 14 * 2 * PI / TILE * std::cos(2 * PI * x / TILE + 0.5f); }
+// The main road runs down the tile, swinging left and right; whole sine
+// periods per tile so it joins its neighbours.
+float road_x(float y) {
+    return 140 + 22 * std::sin(2 * PI * y / TILE) + 9 * std::sin(4 * PI * y / TILE + 1.3f);
+}
+float road_slope(float y) {
+    return 22 * 2 * PI / TILE * std::cos(2 * PI * y / TILE) +
+           9 * 4 * PI / TILE * std::cos(4 * PI * y / TILE + 1.3f);
+}
+// The farm track crosses the tile from side to side.
+float track_y(float x) {
+    return 58 + 14 * std::sin(2 * PI * x / TILE + 0.5f);
+}
+float track_slope(float x) {
+    return 14 * 2 * PI / TILE * std::cos(2 * PI * x / TILE + 0.5f);
+}
 
-    static float road_distance(float x, float y) {
-        const float s = slope(y);
-        return std::fabs(ring_delta(x, centre_x(y), TILE)) / std::sqrt(1 + s * s);
-    }
-    static float track_distance(float x, float y) {
-        const float s = track_slope(x);
-        return std::fabs(ring_delta(y, track_y(x), TILE)) / std::sqrt(1 + s * s);
-    }
-};
+float road_distance(float x, float y) {
+    const float s = road_slope(y);
+    return std::fabs(ring_delta(x, road_x(y), TILE)) / std::sqrt(1 + s * s);
+}
+float track_distance(float x, float y) {
+    const float s = track_slope(x);
+    return std::fabs(ring_delta(y, track_y(x), TILE)) / std::sqrt(1 + s * s);
+}
 
 constexpr float ROAD_HALF = 4.5f;
 constexpr float TRACK_HALF = 2.2f;
@@ -215,7 +218,7 @@ void paint_roads(Ground& g) {
     for (int y = 0; y < TILE; ++y)
         for (int x = 0; x < TILE; ++x) {
             const float fx = float(x) + 0.5f, fy = float(y) + 0.5f;
-            const float track = RoadPath::track_distance(fx, fy);
+            const float track = track_distance(fx, fy);
             if (track < TRACK_HALF + 1) {
                 const float ruts = std::fabs(track - 1.2f) < 0.5f ? 0.9f : 1.0f;
                 const Rgb dirt = Rgb{178, 150, 108} * ruts;
@@ -223,7 +226,7 @@ void paint_roads(Ground& g) {
                     mix(dirt, g.albedo.get(x, y), smoothstep(TRACK_HALF, TRACK_HALF + 1, track));
                 g.height.at(x, y) = 0;
             }
-            const float road = RoadPath::road_distance(fx, fy);
+            const float road = road_distance(fx, fy);
             if (road < ROAD_HALF + 2) {
                 Rgb c = Rgb{122, 120, 116} * (0.95f + 0.1f * wrap_fbm(fx / TILE, fy / TILE, 64, 2, 21));
                 if (road > ROAD_HALF) c = Rgb{168, 160, 128};  // gravel verge
@@ -236,12 +239,11 @@ void paint_roads(Ground& g) {
 }
 
 bool near_road(float x, float y, float margin) {
-    return RoadPath::road_distance(x, y) < ROAD_HALF + 2 + margin ||
-           RoadPath::track_distance(x, y) < TRACK_HALF + 1 + margin;
+    return road_distance(x, y) < ROAD_HALF + 2 + margin || track_distance(x, y) < TRACK_HALF + 1 + margin;
 }
 
 bool in_farm(float x, float y, float margin) {
-    const float fx = RoadPath::centre_x(FARM_Y) + ROAD_HALF + 6;
+    const float fx = road_x(FARM_Y) + ROAD_HALF + 6;
     const float dx = ring_delta(x, fx, TILE), dy = ring_delta(y, float(FARM_Y), TILE);
     return dx > -margin && dx < FARM_W + margin && dy > -margin && dy < FARM_H + margin;
 }
@@ -300,7 +302,7 @@ void graze_sheep(Ground& g, const std::vector<Field>& fields) {
 }
 
 void build_farm(Ground& g) {
-    const int x0 = int(RoadPath::centre_x(FARM_Y) + ROAD_HALF + 6), y0 = FARM_Y;
+    const int x0 = int(road_x(FARM_Y) + ROAD_HALF + 6), y0 = FARM_Y;
     const Rgb gravel{176, 166, 142};
     // Driveway from the road, then the yard.
     fill_rect(g, x0 - 8, y0 + 16, 10, 8, gravel, 0, 31);
@@ -347,11 +349,17 @@ Ground build_farmland() {
     return g;
 }
 
+struct Crater {
+    float x, y, r;
+};
+
 // Bomb craters for the darker boss-stage farmland.
-void scorch(Ground& g) {
+std::vector<Crater> scorch(Ground& g) {
+    std::vector<Crater> craters;
     Rng rng(666);
     for (int i = 0; i < 5; ++i) {
         const float cx = rng.range(0, TILE), cy = rng.range(0, TILE), r = rng.range(6, 11);
+        craters.push_back({cx, cy, r});
         const int reach = int(r * 2);
         for (int y = -reach; y <= reach; ++y)
             for (int x = -reach; x <= reach; ++x) {
@@ -364,6 +372,32 @@ void scorch(Ground& g) {
                 g.albedo.at(px, py) = mix(g.albedo.get(px, py), Rgb{54, 44, 36}, burn * 0.85f);
                 if (d < 1.2f) g.height.at(px, py) = d < 0.9f ? -2.5f * (1 - d / 0.9f) : 1.2f;
             }
+    }
+    return craters;
+}
+
+// Some craters still burn: a smoke trail blown down-right, embers on top.
+void set_fires(Canvas& c, const std::vector<Crater>& craters) {
+    Rng rng(13);
+    for (size_t i = 0; i < craters.size(); i += 2) {
+        const Crater& k = craters[i];
+        for (int s = 0; s < 26; ++s) {
+            const float t = float(s) / 26;
+            const float sx = k.x + 3 + t * 34, sy = k.y + 2 + t * 22, sr = 3 + t * 7;
+            for (int y = -int(sr) - 1; y <= int(sr) + 1; ++y)
+                for (int x = -int(sr) - 1; x <= int(sr) + 1; ++x) {
+                    const float d = std::sqrt(float(x * x + y * y)) / sr;
+                    if (d > 1) continue;
+                    Rgb& p = c.at(int(sx) + x, int(sy) + y);
+                    p = mix(p, Rgb{70, 66, 72}, 0.09f * (1 - d) * (1 - t * 0.7f));
+                }
+        }
+        for (int e = 0; e < 14; ++e) {
+            const float a = rng.range(0, 6.2832f), r = k.r * 0.5f * std::sqrt(rng.unit());
+            const int ex = int(k.x + r * std::cos(a)), ey = int(k.y + r * std::sin(a));
+            c.at(ex, ey) = e % 3 == 0 ? Rgb{255, 226, 120} : Rgb{240, 110, 36};
+            if (e % 3 == 0) c.at(ex + 1, ey) = Rgb{226, 80, 30};
+        }
     }
 }
 
@@ -496,13 +530,14 @@ void forge_land_tiles(const std::string& out) {
     write_bmp(out + "/bmp/rural.bmp", to_image(rural));
 
     Ground battle = farm;
-    scorch(battle);
+    const std::vector<Crater> craters = scorch(battle);
     Light evening = day;
     evening.sun_height = 0.6f;  // a lower sun throws longer shadows
     evening.shadow_tint = {80, 80, 150};
     Canvas rural2 = light_tile(battle.albedo, battle.height, evening);
-    grade(rural2, {0.62f, 0.6f, 0.72f}, {40, 30, 70}, 0.1f);
-    soften(rural2, 0.9f, 0.85f);
+    grade(rural2, {0.52f, 0.5f, 0.62f}, {30, 20, 60}, 0.08f);
+    soften(rural2, 0.95f, 0.8f);
+    set_fires(rural2, craters);
     write_bmp(out + "/bmp/rural2.bmp", to_image(rural2));
 
     const Ground dunes = build_desert(41);

@@ -34,6 +34,8 @@ float sea_height(float u, float v, const SeaLook& look) {
            look.swell * look.swell * 2 * (wrap_fbm(u, 2 * v, 2, 2, look.seed + 4) - 0.5f);
 }
 
+// How much of a wave crest lies here (sharp, 0..1), and of its trough line
+// `shift` radians behind it.
 float wave_crests(float u, float v, const WaveSet& w, float bend, float shift, float& trough) {
     const float t = 2 * PI * (float(w.kx) * u + float(w.ky) * v) + bend;
     const float crest = std::pow(0.5f + 0.5f * std::cos(t), 10.f);
@@ -41,8 +43,8 @@ float wave_crests(float u, float v, const WaveSet& w, float bend, float shift, f
     return crest;
 }
 
-// An island or reef: its outline is a noisy circle; `land` 0 makes an atoll
-// ring of reef round a lagoon instead of dry land.
+// An island or reef: its outline is a few noisy circles; without `land` it
+// is an atoll, a ring of reef round a lagoon.
 struct Lobe {
     float x, y, r;
 };
@@ -206,9 +208,9 @@ Canvas render_sea(const Sea& s, const SeaLook& look) {
             const float dx = (s.height.get(x + 1, y) - s.height.get(x - 1, y)) * 0.5f;
             const float dy = (s.height.get(x, y + 1) - s.height.get(x, y - 1)) * 0.5f;
             const float nl = std::sqrt(dx * dx + dy * dy + 1);
-            const float spec = std::pow(std::max(0.f, (-dx * hx - dy * hy + hz) / nl / hl), 90.f);
+            const float sparkle = std::pow(std::max(0.f, (-dx * hx - dy * hy + hz) / nl / hl), 90.f);
             Rgb& p = c.at(x, y);
-            p = mix(p, Rgb{255, 255, 245}, clamp01(spec * look.glint));
+            p = mix(p, Rgb{255, 255, 245}, clamp01(sparkle * look.glint));
             // Wind waves: bright crests with shaded troughs; in a storm the
             // crests break into foam streaks running with the wind.
             const float bend = 9 * wrap_fbm(u, v, 4, 3, look.seed + 8);
