@@ -335,8 +335,8 @@ Paint lit(const Paint& base, double bevel, double shine, double depth) {
             const double diffuse = (nx * lx + ny * ly + nz * lz) / ll;
             const double flat = lz / ll;
             Colour out = shade(c, 1 + 1.15 * depth * (diffuse - flat));
-            const double spec = std::pow(std::max(0.0, (nx * hx + ny * hy + nz * hz) / hl), 24.0);
-            return lighter(out, shine * spec);
+            const double gloss = std::pow(std::max(0.0, (nx * hx + ny * hy + nz * hz) / hl), 24.0);
+            return lighter(out, shine * gloss);
         },
         true);
 }
@@ -593,7 +593,7 @@ void close_pinholes(Image& img, int max_area) {
             }
             if (n > 0) img.px[size_t(i)] = key_safe(Colour{double(r) / n, double(g) / n, double(b) / n});
         }
-        // Deep inside a big speck no colour is near: the darkest visible one.
+        // Deep inside a big fleck no colour is near: the darkest visible one.
         for (int i : region) {
             if (img.px[size_t(i)] == 0) img.px[size_t(i)] = key_safe(Colour{});
         }

@@ -170,7 +170,7 @@ struct Paint {
 Paint linear(Vec p0, Colour c0, Vec p1, Colour c1);
 Paint radial(Vec centre, double r, Colour inner, Colour outer);
 // Pillow shading, lit from the top-left: the rim within `bevel` pixels of the
-// edge rounds over; `shine` adds a specular glint; `depth` scales the shading
+// edge rounds over; `shine` adds a glossy glint; `depth` scales the shading
 // (below 1 for soft, pale things).
 Paint lit(const Paint& base, double bevel, double shine = 0.3, double depth = 1);
 
@@ -226,7 +226,7 @@ enum class Edge {
 uint32_t key_safe(Colour c);
 // The canvas as a picture with pure black where nothing shows.
 Image keyed(const Canvas& cv, Edge edge = Edge::Hard);
-// Fills enclosed specks of black no larger than max_area pixels with the
+// Fills enclosed flecks of black no larger than max_area pixels with the
 // colour around them: slivers between overlapping parts would otherwise be
 // see-through holes in a sprite's hit shape.
 void close_pinholes(Image& img, int max_area);
