@@ -12,7 +12,7 @@ namespace {
 
 constexpr int SHIP_SIZE = 64;
 constexpr double CX = 32;  // centre line of the ship
-constexpr double CY = 36;  // roll axis height for the perspective
+constexpr double CY = 36;  // height of the roll axis: parts scale about it
 
 const Colour HULL = hex(0xe6ecf6);
 const Colour WING = hex(0x2f66e8);
@@ -28,7 +28,7 @@ struct P3 {
 };
 
 // The ship rolled by `roll` radians (positive: left wing down), seen from
-// above with a little perspective so that the raised wing looks nearer.
+// above, nearer parts drawn a little larger so that the raised wing looks nearer.
 class Roll {
   public:
     explicit Roll(double roll) : c_(std::cos(roll)), s_(std::sin(roll)) {}
