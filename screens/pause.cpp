@@ -16,9 +16,10 @@ constexpr Uint8 KEY_RED = 214;
 constexpr Uint8 KEY_GREEN = 123;
 constexpr Uint8 KEY_BLUE = 124;
 
-// Waiting without holding a core: rest between passes, redraw once a frame.
+// Waiting without holding a core: rest between passes; the panel does not
+// change, so it is only drawn again now and then to refresh the display.
 constexpr Uint32 REST_MS = 5;
-constexpr Uint32 REDRAW_MS = FRAME_MS;
+constexpr Uint32 REFRESH_MS = 500;
 
 void set_pause_key(SDL_Surface* s) {
     SDL_SetColorKey(s, SDL_SRCCOLORKEY, SDL_MapRGB(s->format, KEY_RED, KEY_GREEN, KEY_BLUE));
@@ -61,7 +62,7 @@ void pause_screen(SDL_Surface* target) {
     while (!leaving) {
         leaving = resume_pressed();
         // Drawn over the frozen frame, at least once even for two quick presses.
-        if (leaving || !drawn || clock_now() - last_draw >= REDRAW_MS) {
+        if (leaving || !drawn || clock_now() - last_draw >= REFRESH_MS) {
             blit_picture(picture, nullptr, 0, 0, target);
             SDL_Flip(target);
             drawn = true;
