@@ -412,64 +412,117 @@ void orbit(Canvas& cv, std::vector<Label>&) {
     cloudpiercer(cv, ship, 0.8);
 }
 
-void ring(Canvas& cv, Pt c, double rx, double ry, double from, double to, double width) {
-    const int n = 60;
-    for (int i = 0; i < n; ++i) {
-        const double a0 = from + (to - from) * i / n, a1 = from + (to - from) * (i + 1) / n;
-        const Pt p0 = {c.x + rx * std::cos(a0), c.y + ry * std::sin(a0)};
-        const Pt p1 = {c.x + rx * std::cos(a1), c.y + ry * std::sin(a1)};
-        const double light = 0.6 + 0.4 * std::sin(a0 + 0.6);
-        line(cv, p0, p1, width,
-             vertical(p0.y - width, p0.y + width,
-                      {{0, shade(rgb(190, 200, 230), light + 0.1)}, {1, shade(rgb(90, 90, 130), light)}}));
-    }
-}
-
-// ---- the Lantern: the station that throws the harvest to Mars ----
+// ---- the Lantern: a carrier whose reactor throws the harvest to Mars ----
 void lantern(Canvas& cv, std::vector<Label>&) {
     sky(cv, {{0, rgb(4, 2, 18)}, {1, rgb(24, 12, 50)}});
     Rng rng(505);
     stars(cv, rng, 200, cv.h);
-    const Pt core = {320, 130};
-    fill_poly(cv, {{core.x, core.y - 8}, {680, 66}, {680, 74}, {core.x, core.y + 8}},
-              along(core, {680, 70}, {{0, rgb(255, 240, 190)}, {1, rgb(255, 120, 60)}}), 0.75);
-    for (double t = 0.1; t < 1; t += 0.1)
-        glow(cv, {core.x + (680 - core.x) * t, core.y + (70 - core.y) * t}, 14, rgb(255, 160, 80), 0.4);
-    mars(cv, {680, 70}, 48, {-0.9, 0.2});
-    // Vanes of solar cells either side.
-    for (int side = -1; side <= 1; side += 2) {
-        line(cv, {core.x + side * 150.0, core.y}, {core.x + side * 190.0, core.y}, 6,
-             solid(rgb(120, 120, 150)));
-        for (int k = 0; k < 3; ++k) {
-            const double x0 = core.x + side * (190.0 + k * 36);
-            fill_rect(cv, std::min(x0, x0 + side * 32.0), core.y - 34, 32, 68,
-                      vertical(core.y - 34, core.y + 34, {{0, rgb(60, 110, 220)}, {1, rgb(20, 30, 100)}}));
-            for (int j = 1; j < 4; ++j)
-                line(cv, {std::min(x0, x0 + side * 32.0), core.y - 34 + j * 17.0},
-                     {std::max(x0, x0 + side * 32.0), core.y - 34 + j * 17.0}, 1, solid(rgb(140, 190, 255)),
-                     0.6);
+    // Drawn in the carrier's own frame: hull centre line at x 158, reactor at
+    // (448, 118), scaled onto the picture.
+    const double k = 0.82;
+    auto at = [k](double x, double y) { return Pt{110 + x * k, 22 + y * k}; };
+    auto pts = [&](std::vector<Pt> v) {
+        for (Pt& q : v) q = at(q.x, q.y);
+        return v;
+    };
+    const Pt reactor = at(448, 118), mars_at = {690, 66};
+    fill_poly(cv,
+              {{reactor.x, reactor.y - 6},
+               {mars_at.x, mars_at.y - 4},
+               {mars_at.x, mars_at.y + 4},
+               {reactor.x, reactor.y + 6}},
+              along(reactor, mars_at, {{0, rgb(220, 255, 255)}, {1, rgb(60, 160, 255)}}), 0.8);
+    for (double t = 0.1; t < 1; t += 0.08) {
+        glow(cv, {reactor.x + (mars_at.x - reactor.x) * t, reactor.y + (mars_at.y - reactor.y) * t}, 12,
+             rgb(120, 220, 255), 0.4);
+    }
+    mars(cv, mars_at, 44, {-0.9, 0.2});
+    const uint32_t HULL = rgb(194, 202, 216), PANEL = rgb(74, 92, 200), METAL = rgb(138, 148, 168),
+                   INKY = rgb(22, 26, 44);
+    for (int i = -1; i <= 1; ++i) {
+        const Pt n = at(158 + i * 32.0, 18 + std::abs(i) * 6.0);
+        fill_poly(cv, {{n.x - 6, n.y}, {n.x + 6, n.y}, {n.x, n.y - 16}},
+                  along(n, {n.x, n.y - 16}, {{0, rgb(200, 240, 255)}, {1, rgb(60, 120, 255)}}));
+    }
+    std::vector<Pt> half = {{0, 14},   {44, 16},  {80, 34},  {100, 70}, {104, 118},
+                            {98, 160}, {74, 198}, {40, 220}, {0, 228}};
+    const auto body = pts([&] {
+        auto v = mirrored(half);
+        for (Pt& q : v) q.x += 158;
+        return v;
+    }());
+    const auto boom = pts({{250, 109}, {430, 109}, {430, 127}, {250, 127}});
+    const auto pod = ellipse_pts(reactor, 42 * k, 42 * k, 0, 48);
+    const auto spike = pts({{478, 113}, {506, 118}, {478, 123}});
+    outline(cv,
+            {body, boom, pod, spike, ellipse_pts(at(63, 112), 20 * k, 20 * k),
+             ellipse_pts(at(258, 112), 20 * k, 20 * k)},
+            1.6, INKY);
+    for (double y : {80.0, 156.0}) {
+        const Pt c = at(350, y);
+        fill_rect(cv, c.x - 46 * k, c.y - 24 * k, 92 * k, 48 * k,
+                  along({c.x - 40, c.y - 20}, {c.x + 40, c.y + 20},
+                        {{0, rgb(90, 136, 255)}, {1, rgb(32, 60, 156)}}));
+        for (double x = -46 + 12; x < 46; x += 12)
+            line(cv, at(350 + x, y - 24), at(350 + x, y + 24), 0.8, solid(rgb(154, 184, 255)), 0.7);
+        for (double d = -24 + 10; d < 24; d += 10)
+            line(cv, at(304, y + d), at(396, y + d), 0.8, solid(rgb(154, 184, 255)), 0.7);
+    }
+    fill_poly(cv, boom,
+              vertical(at(0, 109).y, at(0, 127).y, {{0, shade(METAL, 1.3)}, {1, shade(METAL, 0.7)}}));
+    for (double x = 262; x < 420; x += 14)
+        line(cv, at(x, 110), at(x + 12, 126), 1.2, solid(shade(METAL, 0.6)));
+    fill_poly(cv, spike, solid(METAL));
+    fill_poly(
+        cv, pod,
+        radial({reactor.x - 10, reactor.y - 10}, 50 * k, {{0, shade(HULL, 1.2)}, {1, shade(HULL, 0.7)}}));
+    fill_ellipse(cv, reactor, 30 * k, 30 * k, solid(PANEL));
+    fill_ellipse(cv, reactor, 20 * k, 20 * k, solid(rgb(32, 48, 96)));
+    glow(cv, reactor, 60, rgb(80, 220, 255), 0.8);
+    fill_ellipse(
+        cv, reactor, 17 * k, 17 * k,
+        radial({reactor.x - 4, reactor.y - 4}, 17 * k, {{0, rgb(224, 255, 255)}, {1, rgb(32, 168, 224)}}));
+    for (int i = 0; i < 8; ++i) {
+        const double a = 2 * PI * i / 8;
+        fill_ellipse(cv, {reactor.x + std::cos(a) * 37 * k, reactor.y + std::sin(a) * 37 * k}, 2, 2,
+                     solid(rgb(80, 255, 255)));
+    }
+    for (double x : {63.0, 258.0}) fill_ellipse(cv, at(x, 112), 20 * k, 20 * k, solid(METAL));
+    fill_poly(cv, body, vertical(at(0, 14).y, at(0, 228).y, {{0, shade(HULL, 1.15)}, {1, shade(HULL, 0.8)}}));
+    for (int sgn = -1; sgn <= 1; sgn += 2) {
+        const auto plate = pts({{158 + 30.0 * sgn, 40},
+                                {158 + 70.0 * sgn, 58},
+                                {158 + 80.0 * sgn, 96},
+                                {158 + 80.0 * sgn, 150},
+                                {158 + 62.0 * sgn, 182},
+                                {158 + 34.0 * sgn, 150}});
+        fill_poly(cv, plate,
+                  vertical(at(0, 40).y, at(0, 182).y, {{0, shade(PANEL, 1.2)}, {1, shade(PANEL, 0.8)}}));
+        for (int w = 0; w < 6; ++w) {
+            const Pt win = at(158 + (50.0 + w % 2 * 14) * sgn, 84.0 + w * 12);
+            fill_rect(cv, win.x - 3, win.y - 1.5, 6, 3, solid(rgb(128, 255, 255)));
         }
     }
-    ring(cv, core, 150, 58, PI, 2 * PI, 12);
-    for (int k = 0; k < 6; ++k) {
-        const double a = PI * k / 3 + 0.3;
-        line(cv, core, {core.x + 150 * std::cos(a), core.y + 58 * std::sin(a)}, 4, solid(rgb(110, 110, 140)));
+    for (int w = 0; w < 5; ++w)
+        fill_ellipse(cv, at(158, 84.0 + w * 12), 2, 2, solid(w % 2 ? rgb(255, 80, 64) : rgb(96, 255, 255)));
+    const Pt hangar = at(158, 200);
+    fill_rect(cv, hangar.x - 15, hangar.y - 7, 30, 14, solid(rgb(64, 40, 24)));
+    fill_rect(cv, hangar.x - 12, hangar.y - 4, 24, 9,
+              radial({hangar.x, hangar.y + 3}, 16, {{0, rgb(255, 192, 96)}, {1, rgb(160, 64, 16)}}));
+    // Turrets, barrels down.
+    const struct { double x, y, r; } turrets[3] = {{63, 110, 14}, {258, 110, 14}, {158, 46, 20}};
+    for (const auto& t : turrets) {
+        const Pt c = at(t.x, t.y);
+        line(cv, {c.x - 3, c.y}, {c.x - 3, c.y + t.r * k + 8}, 2.5, solid(rgb(60, 64, 80)));
+        line(cv, {c.x + 3, c.y}, {c.x + 3, c.y + t.r * k + 8}, 2.5, solid(rgb(60, 64, 80)));
+        fill_ellipse(cv, c, t.r * k + 1.5, t.r * k + 1.5, solid(INKY));
+        fill_ellipse(cv, c, t.r * k, t.r * k,
+                     radial({c.x - 3, c.y - 3}, t.r * k, {{0, shade(METAL, 1.3)}, {1, shade(METAL, 0.7)}}));
+        fill_ellipse(cv, c, 2.5, 2.5, solid(rgb(255, 80, 60)));
     }
-    glow(cv, core, 120, rgb(255, 150, 60), 0.8);
-    fill_ellipse(cv, core, 34, 34,
-                 radial({core.x - 8, core.y - 8}, 44,
-                        {{0, rgb(255, 255, 240)}, {0.4, rgb(255, 220, 120)}, {1, rgb(230, 90, 30)}}));
-    ring(cv, core, 150, 58, 0, PI, 12);
-    // Turrets on the rim.
-    for (int k = 0; k < 3; ++k) {
-        const double a = PI * (0.25 + 0.25 * k);
-        const Pt t = {core.x + 150 * std::cos(a), core.y + 58 * std::sin(a)};
-        fill_ellipse(cv, t, 10, 8, solid(rgb(80, 80, 110)));
-        line(cv, t, {t.x, t.y + 16}, 3, solid(rgb(50, 50, 70)));
-        fill_ellipse(cv, {t.x, t.y - 1}, 3, 3, solid(rgb(255, 80, 60)));
-    }
-    saucer(cv, {{110, 60}, 16, 0.2}, false);
-    saucer(cv, {{520, 200}, 14, -0.1}, false);
+    saucer(cv, {{60, 60}, 16, 0.2}, false);
+    saucer(cv, {{560, 200}, 14, -0.1}, false);
+    saucer(cv, {{600, 150}, 11, 0.1}, false);
 }
 
 // Storm sea with rolling wave crests from `horizon` down.
@@ -567,17 +620,17 @@ void brinemaw(Canvas& cv, std::vector<Label>&) {
     const auto horns = mirrored({{0.12, -0.72}, {0.3, -1.0}, {0.38, -0.92}, {0.3, -0.62}});
     fill_ellipse(cv, {376, 150}, 290, 50, solid(rgb(20, 40, 50)), 0.6);
     outline(cv, {m(body), m(horns)}, 2.5, rgb(8, 12, 20));
-    fill_poly(cv, m(horns), solid(rgb(60, 70, 90)));
+    fill_poly(cv, m(horns), solid(rgb(72, 48, 120)));
     fill_poly(cv, m(body),
               along(m({-2, 0}), m({2, 0}),
-                    {{0, rgb(40, 60, 80)},
-                     {0.35, rgb(110, 130, 150)},
-                     {0.5, rgb(150, 170, 185)},
-                     {0.65, rgb(100, 120, 140)},
-                     {1, rgb(40, 60, 80)}}));
+                    {{0, rgb(52, 28, 92)},
+                     {0.35, rgb(112, 64, 176)},
+                     {0.5, rgb(152, 104, 216)},
+                     {0.65, rgb(100, 56, 160)},
+                     {1, rgb(52, 28, 92)}}));
     // Spine and white ribs over the grey plates.
-    line(cv, m({0, -0.45}), m({0, 0.9}), 9, solid(rgb(60, 80, 100)));
-    line(cv, m({0, -0.45}), m({0, 0.9}), 5, solid(rgb(170, 190, 200)));
+    line(cv, m({0, -0.45}), m({0, 0.9}), 9, solid(rgb(72, 48, 120)));
+    line(cv, m({0, -0.45}), m({0, 0.9}), 5, solid(rgb(216, 192, 248)));
     for (int side = -1; side <= 1; side += 2) {
         for (int k = 0; k < 4; ++k) {
             const Pt a = {side * 0.3, -0.32 + k * 0.15}, c = {side * (1.0 - 0.1 * k), -0.3 + k * 0.15},
@@ -588,7 +641,7 @@ void brinemaw(Canvas& cv, std::vector<Label>&) {
                 const Pt q = m({(1 - t) * (1 - t) * a.x + 2 * t * (1 - t) * c.x + t * t * b.x,
                                 (1 - t) * (1 - t) * a.y + 2 * t * (1 - t) * c.y + t * t * b.y});
                 const double w = 6 - 3.5 * t;
-                line(cv, {prev.x, prev.y + 2}, {q.x, q.y + 2}, w, solid(rgb(30, 40, 56)));
+                line(cv, {prev.x, prev.y + 2}, {q.x, q.y + 2}, w, solid(rgb(40, 16, 60)));
                 line(cv, prev, q, w, solid(rgb(236, 230, 210)));
                 prev = q;
             }
@@ -599,14 +652,14 @@ void brinemaw(Canvas& cv, std::vector<Label>&) {
     }
     // The maw and its eyes.
     fill_ellipse(cv, m({0, -0.55}), 40, 16, solid(rgb(10, 20, 30)));
-    glow(cv, m({0, -0.55}), 50, rgb(80, 255, 210), 0.8);
+    glow(cv, m({0, -0.55}), 50, rgb(255, 88, 208), 0.8);
     for (int k = -3; k <= 3; ++k) {
         const Pt t = m({k * 0.09, -0.66});
         fill_poly(cv, {{t.x - 4, t.y}, {t.x + 4, t.y}, {t.x, t.y + 9}}, solid(rgb(240, 235, 215)));
     }
     for (int side = -1; side <= 1; side += 2) {
-        fill_ellipse(cv, m({side * 0.3, -0.4}), 9, 4, solid(rgb(180, 255, 120)));
-        glow(cv, m({side * 0.3, -0.4}), 18, rgb(160, 255, 100), 0.8);
+        fill_ellipse(cv, m({side * 0.3, -0.4}), 9, 4, solid(rgb(255, 240, 128)));
+        glow(cv, m({side * 0.3, -0.4}), 18, rgb(255, 96, 16), 0.8);
     }
     // Sea water pouring off the wings, then the sea closing over its tail.
     for (int i = 0; i < 30; ++i) {
@@ -689,53 +742,125 @@ void desert(Canvas& cv, std::vector<Label>&) {
     cloudpiercer(cv, {{150, 110}, 30, 0.9}, 0.8);
 }
 
-// ---- the Kiln Heart in its crater of glass ----
+// The Kiln's guardian: a scorpion war machine, claws toward the viewer, the
+// Kiln Heart set in its back and a rocket battery for a mouth.
+void scorpion(Canvas& cv, const Place& p) {
+    const uint32_t SHELL = rgb(168, 34, 40), GOLDEN = rgb(232, 168, 48), LIMB = rgb(108, 26, 34),
+                   INKY = rgb(30, 8, 16);
+    for (int s = -1; s <= 1; s += 2) {
+        for (int k = 0; k < 3; ++k) {
+            const Pt hip = p({s * 0.6, -0.35 + 0.3 * k}), knee = p({s * 1.45, -0.7 + 0.33 * k}),
+                     foot = p({s * 1.9, -0.05 + 0.42 * k});
+            line(cv, hip, knee, p.size * 0.16, solid(INKY));
+            line(cv, knee, foot, p.size * 0.11, solid(INKY));
+            line(cv, hip, knee, p.size * 0.11, solid(LIMB));
+            line(cv, knee, foot, p.size * 0.07, solid(LIMB));
+            fill_ellipse(cv, knee, p.size * 0.08, p.size * 0.08, solid(GOLDEN));
+        }
+        const Pt shoulder = p({s * 0.5, 0.55}), elbow = p({s * 1.25, 0.8}), wrist = p({s * 1.05, 1.35});
+        line(cv, shoulder, elbow, p.size * 0.2, solid(INKY));
+        line(cv, elbow, wrist, p.size * 0.2, solid(INKY));
+        line(cv, shoulder, elbow, p.size * 0.15, solid(LIMB));
+        line(cv, elbow, wrist, p.size * 0.15, solid(LIMB));
+        fill_ellipse(cv, elbow, p.size * 0.1, p.size * 0.1, solid(GOLDEN));
+        // The claw: a heavy outer jaw and a thinner inner one, slightly open.
+        std::vector<Pt> outer = {{0, 0}, {0.35, 0.1}, {0.42, 0.45}, {0.25, 0.75}, {0.05, 0.5}};
+        std::vector<Pt> inner = {{-0.05, 0.05}, {-0.2, 0.3}, {-0.12, 0.62}, {0.0, 0.35}};
+        for (Pt& q : outer) q = {q.x * s, q.y};
+        for (Pt& q : inner) q = {q.x * s, q.y};
+        const Place claw{wrist, p.size * 1.4, 0};
+        outline(cv, {claw(smooth(outer)), claw(smooth(inner))}, 1.5, INKY);
+        fill_poly(cv, claw(smooth(outer)),
+                  along(claw({-0.3, 0}), claw({0.4, 0.6}), {{0, shade(SHELL, 1.3)}, {1, shade(SHELL, 0.6)}}));
+        fill_poly(cv, claw(smooth(inner)), solid(shade(SHELL, 0.8)));
+        fill_ellipse(cv, claw({0.25 * s, 0.72}), 2, 2, solid(GOLDEN));
+    }
+    // Tail curling back over the body, segment by segment.
+    const Pt tail[6] = {{0, -0.9}, {0.12, -1.25}, {0.3, -1.55}, {0.52, -1.75}, {0.78, -1.82}, {1.0, -1.7}};
+    for (int i = 5; i >= 0; --i) {
+        const double r = 0.3 - i * 0.035;
+        fill_ellipse(cv, p(tail[i]), p.size * r + 1.5, p.size * r * 0.85 + 1.5, solid(INKY));
+        fill_ellipse(cv, p(tail[i]), p.size * r, p.size * r * 0.85,
+                     radial(p({tail[i].x - 0.1, tail[i].y - 0.1}), p.size * r * 1.2,
+                            {{0, shade(SHELL, 1.35)}, {1, shade(SHELL, 0.65)}}));
+    }
+    const Pt sting = p({1.12, -1.55});
+    fill_poly(cv, {p({0.95, -1.72}), p({1.08, -1.68}), sting}, solid(GOLDEN));
+    glow(cv, sting, 10, rgb(255, 200, 80), 0.8);
+    // Body shell with gold seams.
+    const auto shell = ellipse_pts(p.at, p.size * 0.82, p.size * 1.02, 0, 48);
+    outline(cv, {shell}, 2, INKY);
+    fill_poly(cv, shell,
+              radial(p({-0.25, -0.3}), p.size * 1.2,
+                     {{0, shade(SHELL, 1.4)}, {0.6, SHELL}, {1, shade(SHELL, 0.55)}}));
+    for (int k = 1; k <= 3; ++k) {
+        const double y = -0.75 + k * 0.38;
+        const double half = 0.82 * std::sqrt(std::max(0.0, 1 - (y / 1.02) * (y / 1.02)));
+        line(cv, p({-half, y}), p({half, y}), 2, solid(GOLDEN), 0.8);
+    }
+    // The Heart in its back.
+    const Pt heart = p({0, -0.25});
+    glow(cv, heart, p.size * 0.9, rgb(255, 80, 160), 0.8);
+    const double r = p.size * 0.36;
+    for (int k = 0; k < 6; ++k) {
+        const double a0 = PI / 6 + PI * k / 3, a1 = a0 + PI / 3;
+        const Pt p0 = {heart.x + r * std::cos(a0), heart.y + r * 1.15 * std::sin(a0)};
+        const Pt p1 = {heart.x + r * std::cos(a1), heart.y + r * 1.15 * std::sin(a1)};
+        fill_poly(cv, {heart, p0, p1},
+                  solid(shade(mix(rgb(255, 60, 170), rgb(255, 160, 70), k / 5.0),
+                              0.75 + 0.4 * std::cos(a0 + 2.4))));
+        line(cv, p0, p1, 1.6, solid(rgb(255, 230, 250)));
+    }
+    glow(cv, heart, p.size * 0.35, rgb(255, 255, 220), 1.0);
+    // Rocket battery mouth.
+    const Pt mouth = p({0, 0.9});
+    fill_round_rect(cv, mouth.x - p.size * 0.3, mouth.y - p.size * 0.12, p.size * 0.6, p.size * 0.24, 4,
+                    solid(rgb(58, 12, 32)));
+    for (int i = -2; i <= 2; ++i) {
+        const Pt tube = {mouth.x + i * p.size * 0.11, mouth.y};
+        fill_ellipse(cv, tube, p.size * 0.045, p.size * 0.06, solid(rgb(255, 200, 96)));
+        glow(cv, tube, p.size * 0.12, rgb(255, 120, 40), 0.6);
+    }
+    for (int s = -1; s <= 1; s += 2) {
+        fill_ellipse(cv, p({s * 0.28, 0.55}), p.size * 0.09, p.size * 0.06, solid(rgb(255, 240, 128)));
+        glow(cv, p({s * 0.28, 0.55}), p.size * 0.18, rgb(255, 120, 20), 0.8);
+    }
+}
+
+// ---- the Kiln's guardian before its spires of glass ----
 void kiln(Canvas& cv, std::vector<Label>&) {
     sky(cv, {{0, rgb(20, 6, 30)}, {0.6, rgb(90, 20, 60)}, {1, rgb(200, 70, 60)}});
     Rng rng(909);
     stars(cv, rng, 80, 100);
-    dunes(cv, 190, 30, 21, rgb(150, 70, 70), rgb(60, 20, 40));
-    const Pt heart = {376, 112};
-    glow(cv, heart, 220, rgb(255, 80, 120), 0.7);
+    dunes(cv, 170, 30, 21, rgb(150, 70, 70), rgb(60, 20, 40));
+    const Pt centre = {376, 118};
+    glow(cv, centre, 260, rgb(255, 80, 120), 0.6);
+    // Spires of glass behind the guardian.
+    for (int k = 0; k < 12; ++k) {
+        const double x = 90 + k * 52 + rng.real(-12, 12), base = rng.real(172, 186), h = rng.real(60, 120);
+        const double lean = (x - centre.x) * 0.05;
+        fill_poly(cv, {{x - 9, base}, {x + lean, base - h}, {x + 9, base}},
+                  along({x - 9, 0}, {x + 9, 0},
+                        {{0, rgb(160, 240, 255)}, {0.5, rgb(240, 200, 255)}, {1, rgb(90, 60, 160)}}),
+                  0.75);
+        glow(cv, {x + lean, base - h}, 8, rgb(255, 220, 255), 0.5);
+    }
+    dunes(cv, 236, 24, 22, rgb(120, 50, 60), rgb(40, 14, 30));
     // Cracks of fire across the sand.
     for (int k = 0; k < 9; ++k) {
         const double a = PI * (0.1 + 0.8 * k / 8.0);
-        Pt at = {heart.x + 60 * std::cos(a), 190};
-        for (int s = 0; s < 4; ++s) {
-            const Pt next = {at.x + std::cos(a) * 40 + rng.real(-10, 10), at.y + 14};
+        Pt at = {centre.x + 70 * std::cos(a), 200};
+        for (int s = 0; s < 3; ++s) {
+            const Pt next = {at.x + std::cos(a) * 50 + rng.real(-10, 10), at.y + 14};
             line(cv, at, next, 2.5, solid(rgb(255, 180, 80)));
             glow(cv, next, 12, rgb(255, 120, 40), 0.45);
             at = next;
         }
     }
-    dunes(cv, 240, 20, 22, rgb(120, 50, 60), rgb(40, 14, 30));
-    // Spires of glass around the heart, the back ones first.
-    for (int k = 0; k < 10; ++k) {
-        const double a = 2 * PI * k / 10 + 0.2;
-        const double x = heart.x + 150 * std::cos(a), base = 200 + 16 * std::sin(a),
-                     h = 90 + 30 * std::sin(a * 3);
-        const double lean = std::cos(a) * 20;
-        fill_poly(cv, {{x - 10, base}, {x + lean, base - h}, {x + 10, base}},
-                  along({x - 10, 0}, {x + 10, 0},
-                        {{0, rgb(160, 240, 255)}, {0.5, rgb(240, 200, 255)}, {1, rgb(90, 60, 160)}}),
-                  0.75);
-    }
-    const double r = 62;
-    for (int k = 0; k < 6; ++k) {
-        const double a0 = PI / 6 + PI * k / 3, a1 = a0 + PI / 3;
-        const Pt p0 = {heart.x + r * std::cos(a0), heart.y + r * 1.2 * std::sin(a0)};
-        const Pt p1 = {heart.x + r * std::cos(a1), heart.y + r * 1.2 * std::sin(a1)};
-        const double light = 0.6 + 0.4 * std::cos(a0 + PI / 6 + 2.2);
-        fill_poly(cv, {heart, p0, p1},
-                  solid(shade(mix(rgb(255, 60, 160), rgb(255, 150, 60), k / 5.0), light + 0.2)));
-        line(cv, p0, p1, 2, solid(rgb(255, 230, 250)));
-        line(cv, heart, p0, 1.2, solid(rgb(255, 220, 240)), 0.7);
-    }
-    glow(cv, heart, 50, rgb(255, 255, 220), 1.0);
-    fill_ellipse(cv, heart, 12, 14, solid(rgb(255, 255, 240)));
-    saucer(cv, {{150, 70}, 22, 0.2}, false);
-    saucer(cv, {{610, 60}, 24, -0.2}, false);
-    saucer(cv, {{90, 130}, 14, 0.1}, false);
+    scorpion(cv, {{centre.x, 110}, 52, 0});
+    saucer(cv, {{120, 60}, 22, 0.2}, false);
+    saucer(cv, {{640, 56}, 24, -0.2}, false);
+    saucer(cv, {{70, 130}, 14, 0.1}, false);
 }
 
 // ---- home: morning over the Vale, and lights coming down again ----
