@@ -110,7 +110,7 @@ void planet(Canvas& cv, Pt c, double r, Pt light, const std::function<uint32_t(d
             uint32_t air) {
     if (air) {
         glow(cv, c, r * 1.18, air, 0.55);
-        fill_ellipse(cv, c, r * 1.025, r * 1.025, solid(air), 0.6);
+        fill_ellipse(cv, c, r + 2.5, r + 2.5, solid(air), 0.7);
     }
     const double lz = 0.55, ln = std::sqrt(light.x * light.x + light.y * light.y + lz * lz);
     fill_ellipse(cv, c, r, r, [=](double x, double y) {
@@ -875,7 +875,12 @@ void homecoming(Canvas& cv, std::vector<Label>&) {
         cloud(cv, {rng.real(200, cv.w), rng.real(40, 110)}, rng.real(26, 40), rgb(255, 250, 250),
               rgb(200, 190, 230), rng);
     comet(cv, {640, 26}, {1, -0.2}, 120);
-    for (int i = 0; i < 3; ++i) glow(cv, {600.0 + i * 30, 44.0 + i * 8}, 8, rgb(140, 255, 160), 0.8);
+    // New lights riding in under the comet: the story starts again.
+    for (int i = 0; i < 3; ++i) {
+        const Pt light = {600.0 + i * 34, 50.0 + i * 10};
+        glow(cv, light, 14, rgb(120, 255, 150), 1.0);
+        fill_ellipse(cv, light, 2, 2, solid(rgb(240, 255, 240)));
+    }
     ridge(cv, 180, 40, 170, 31, solid(rgb(120, 160, 170)));
     field(cv, 206, 26, 140, 32, rgb(120, 190, 80), rgb(80, 140, 60), rgb(60, 110, 50));
     field(cv, 234, 16, 100, 33, rgb(230, 200, 90), rgb(180, 150, 60), rgb(150, 120, 50));
