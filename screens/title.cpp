@@ -88,7 +88,7 @@ void select_row(Menu* m) {
         case ROW_DIFFICULTY:
             next_difficulty();
             break;
-        default:
+        case ROW_QUIT:
             std::exit(0);
     }
 }
