@@ -17,7 +17,7 @@ enum ScriptAction : int32_t {
     ACT_MUSIC,       // the level's music, looped forever
     ACT_BOSS_PHASE,  // into the boss phase: stage and clock, alarm, boss music
     ACT_NEXT_LEVEL,  // out of the boss phase into the next level's main phase
-    ACT_BOSS,        // the level's boss is due
+    ACT_BOSS,        // the level's boss is due: placed, with the boss bar, once a slot is free
 };
 
 // Where a piece of scenery goes: under the ship or over the shots.

@@ -10,32 +10,34 @@
 
 namespace {
 
-constexpr int32_t MAIN_PHASE_FRAMES = 6000;    // a main phase ends here
-constexpr int32_t BOSS_PHASE_START = 205;      // above 5 and 200: those wait for the boss's end
-constexpr int32_t BOSS_ARRIVAL_FRAME = 600;    // the boss comes
-constexpr int32_t LEVEL_CHANGE_FRAME = 200;    // counted from the boss's destruction
-constexpr int32_t LIFE_CARRIER_FRAME = 5;      // counted from the boss's destruction
-constexpr int32_t SHIELD_CARRIER_FRAME = 206;  // the first frame of a boss phase
-constexpr int32_t CARRIER_X = 400;             // where a dropped carrier enters
-constexpr int32_t CARRIER_Y = -32;
-constexpr int32_t BOSS_CARRIER_X = -64;  // where the boss phase's carriers enter
-constexpr int32_t BOSS_CARRIER_Y = 50;
-constexpr int32_t BIRDHEAD_INTERVAL = 300;  // level 4's boss phase sends a birdhead this often
-constexpr int32_t BIRDHEAD_X = 50;
-constexpr int32_t BIRDHEAD_Y = -64;
-constexpr int CLOSING_STORY = 4;
-constexpr int LOOP_FOREVER = -1;
-constexpr int PLAY_ONCE = 0;
+// clang-format off
+constexpr int32_t MAIN_PHASE_FRAMES    = 6000;  // a main phase ends here
+constexpr int32_t BOSS_PHASE_START     = 205;   // above 5 and 200, which wait for the boss's end
+constexpr int32_t SHIELD_CARRIER_FRAME = 206;   // the first frame of a boss phase
+constexpr int32_t BOSS_ARRIVAL_FRAME   = 600;
+constexpr int32_t LIFE_CARRIER_FRAME   = 5;     // counted again from the boss's destruction
+constexpr int32_t LEVEL_CHANGE_FRAME   = 200;   // counted again from the boss's destruction
+constexpr int32_t CARRIER_X            = 400;   // where a power-up drop enters, pixels
+constexpr int32_t CARRIER_Y            = -32;
+constexpr int32_t BOSS_CARRIER_X       = -64;   // where the boss phase's carriers enter
+constexpr int32_t BOSS_CARRIER_Y       = 50;
+constexpr int32_t BIRDHEAD_INTERVAL    = 300;   // frames between level 4's boss-phase birdheads
+constexpr int32_t BIRDHEAD_X           = 50;
+constexpr int32_t BIRDHEAD_Y           = -64;
+constexpr int     CLOSING_STORY        = 4;
+constexpr int     LOOP_FOREVER         = -1;
+constexpr int     PLAY_ONCE            = 0;
+// clang-format on
 
 // The carrier a power-up drop brings, chosen by the tick count modulo 3.
 constexpr int DROP_CHOICES[] = {TPL_SPEEDICON, TPL_WEAPONICON, TPL_SHIELDICON};
 
 // What sets one level apart in the shared events.
 struct Level {
-    int main_flag, boss_flag;  // its two stages
-    int next_main_flag;        // the stage after its boss
-    int story;                 // shown at frame 1
-    Mix_Music* SoundBank::*music;
+    int main_flag, boss_flag;      // its two stages
+    int next_main_flag;            // the stage after its boss
+    int story;                     // shown at frame 1
+    Mix_Music* SoundBank::*music;  // from frame 1, looped
     int boss_tpl;
     int32_t boss_x, boss_y;   // the boss enters just above the screen
     bool closing_story;       // story 4 follows its boss
@@ -54,25 +56,27 @@ const Level LEVELS[] = {
 
 // The events of every main phase; the level's own table follows them.
 const LevelEvent MAIN_PHASE_ROWS[] = {
-    // clock              action          template        layer       direction  x               y
-    {1,                  ACT_STORY,      0,              LAYER_NONE, DIR_IDLE,  0,              0},
-    {1,                  ACT_MUSIC,      0,              LAYER_NONE, DIR_IDLE,  0,              0},
-    {MAIN_PHASE_FRAMES,  ACT_BOSS_PHASE, 0,              LAYER_NONE, DIR_IDLE,  0,              0},
+    // clock             action          template layer       direction x  y
+    {1,                 ACT_STORY,      0,       LAYER_NONE, DIR_IDLE, 0, 0},
+    {1,                 ACT_MUSIC,      0,       LAYER_NONE, DIR_IDLE, 0, 0},
+    {MAIN_PHASE_FRAMES, ACT_BOSS_PHASE, 0,       LAYER_NONE, DIR_IDLE, 0, 0},  // alarm, boss music
 };
 
 // The events of every boss phase. 5 and 200 come only after the boss's
 // destruction has set the clock back to 0.
 const LevelEvent BOSS_PHASE_ROWS[] = {
-    // clock              action          template        layer       direction  x               y
+    // clock               action          template        layer       direction  x               y
     {LIFE_CARRIER_FRAME,   ACT_ENEMY,      TPL_LIFEICON,   LAYER_NONE, DIR_RIGHT, BOSS_CARRIER_X, BOSS_CARRIER_Y},
-    {LEVEL_CHANGE_FRAME,   ACT_NEXT_LEVEL, 0,              LAYER_NONE, DIR_IDLE,  0,              0},
+    {LEVEL_CHANGE_FRAME,   ACT_NEXT_LEVEL, 0,              LAYER_NONE, DIR_IDLE,  0,              0},  // story 4 after level 4
     {SHIELD_CARRIER_FRAME, ACT_ENEMY,      TPL_SHIELDICON, LAYER_NONE, DIR_RIGHT, BOSS_CARRIER_X, BOSS_CARRIER_Y},
-    {BOSS_ARRIVAL_FRAME,   ACT_BOSS,       0,              LAYER_NONE, DIR_IDLE,  0,              0},
+    {BOSS_ARRIVAL_FRAME,   ACT_BOSS,       0,              LAYER_NONE, DIR_IDLE,  0,              0},  // and the boss bar
 };
 // clang-format on
 
-// The boss has fallen due but found every enemy slot taken; it is placed in
-// the first frame with a free slot, since only its destruction ends the phase.
+// From clock 600 until the boss is placed. With every enemy slot taken the
+// boss waits for the first frame with a free one, since only its destruction
+// ends the phase. Cleared as a boss phase begins, so that a boss left waiting
+// by a lost game does not come early in the next.
 bool boss_due = false;
 
 void drop_powerup() {
