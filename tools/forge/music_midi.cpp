@@ -10,7 +10,7 @@ namespace {
 
 // Events at the same tick go out in this order, so a note that ends where the
 // next one of the same key starts is released first and the new one sounds.
-enum Slot { SETUP, NOTE_OFF, NOTE_ON };
+enum Slot { SETUP, NOTE_OFF, NOTE_ON, CUT };
 
 struct Event {
     uint32_t tick;
@@ -84,7 +84,7 @@ std::vector<Event> conductor(const Song& song) {
     return ev;
 }
 
-std::vector<Event> part_events(const MidiPart& p) {
+std::vector<Event> part_events(const MidiPart& p, uint32_t length) {
     const int ch = p.channel;
     std::vector<Event> ev;
     ev.push_back({0, SETUP, text_meta(0x03, p.name)});
@@ -98,6 +98,10 @@ std::vector<Event> part_events(const MidiPart& p) {
         ev.push_back({n.start, NOTE_ON, {uint8_t(0x90 | ch), uint8_t(n.key), uint8_t(n.velocity)}});
         ev.push_back({n.start + n.length, NOTE_OFF, {uint8_t(0x80 | ch), uint8_t(n.key), 64}});
     }
+    // All Sound Off at the very end: the mixer's synthesiser starts a loop
+    // again only once every voice has died away, and the faint tail of a
+    // cymbal or bell would hold that back for up to ten seconds.
+    ev.push_back({length, CUT, controller(ch, 120, 0)});
     return ev;
 }
 
@@ -110,7 +114,7 @@ std::vector<uint8_t> encode_midi(const Song& song) {
     put_be(file, uint32_t(song.parts.size() + 1), 2);
     put_be(file, MIDI_DIVISION, 2);
     write_track(file, conductor(song), song.length);
-    for (const MidiPart& p : song.parts) write_track(file, part_events(p), song.length);
+    for (const MidiPart& p : song.parts) write_track(file, part_events(p, song.length), song.length);
     return file;
 }
 
