@@ -105,11 +105,26 @@ bool same_pictures(SDL_Surface* a, SDL_Surface* b) {
     return true;
 }
 
+namespace {
+
+// Folders made but maybe not yet removed: a test that ends the program from
+// inside one (a death test's child) removes it on the way out.
+std::vector<std::string> made_folders;
+
+void remove_made_folders() {
+    for (const std::string& f : made_folders) rmdir(f.c_str());
+}
+
+}  // namespace
+
 EmptyFolder::EmptyFolder() {
     char cwd[PATH_MAX];
     previous = getcwd(cwd, sizeof cwd) ? cwd : ".";
     char name[] = "/tmp/cloudpiercer-empty-XXXXXX";
-    path = mkdtemp(name) ? name : "/tmp";
+    if (!mkdtemp(name)) std::abort();
+    path = name;
+    if (made_folders.empty()) std::atexit(remove_made_folders);
+    made_folders.push_back(path);
     if (chdir(path.c_str()) != 0) std::abort();
 }
 
