@@ -29,11 +29,11 @@ void clock_rest(Uint32 ms) {
 namespace {
 
 void start_level_one(LoopState* loop) {
+    start_up();
     SDL_Event select{};
     select.type = SDL_KEYDOWN;
     select.key.keysym.sym = SDLK_LCTRL;
-    SDL_PushEvent(&select);
-    start_up();
+    SDL_PushEvent(&select);  // the title screen's first row: start
     start_game(loop);
     SDL_Event e;
     while (SDL_PollEvent(&e)) {

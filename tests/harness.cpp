@@ -100,13 +100,17 @@ void push_quit() {
     SDL_PushEvent(&e);
 }
 
-void boot_game(LoopState* loop, bool from_level_start) {
-    fake_now = 0;
-    start_up();
+void restart_game(LoopState* loop) {
     push_key(SDLK_LCTRL);
     push_key(SDLK_LCTRL, false);
     start_game(loop);
     clear_events();
+}
+
+void boot_game(LoopState* loop, bool from_level_start) {
+    fake_now = 0;
+    start_up();
+    restart_game(loop);
     fake_now = 0;
     if (!from_level_start) level_clock = 1;
 }

@@ -30,6 +30,8 @@ void push_quit();
 // (its first row, start). Leaves the clock at 0 and, unless from_level_start,
 // the level clock at 1, just past the opening story and music.
 void boot_game(LoopState* loop, bool from_level_start = false);
+// A new game after the one running, the title screen answered with left Ctrl.
+void restart_game(LoopState* loop);
 // Runs n frames of the real frame loop.
 void run_frames(LoopState* loop, int n);
 

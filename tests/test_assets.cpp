@@ -223,7 +223,7 @@ TEST(Assets, CatalogueLoadsEightyFourPicturesAndLeavesTheUnusedFieldsNull) {
     EXPECT_FALSE(images.pic[IMG_RURAL]->flags & SDL_SRCCOLORKEY);
     EXPECT_EQ(images.pic[IMG_RURAL]->format->BitsPerPixel, 24);
     // A restart loads everything again into the same bank without leaking the old.
-    start_game(&loop);
+    restart_game(&loop);
     loaded = 0;
     for (int f = 0; f < IMAGE_FIELD_COUNT; ++f) loaded += images.pic[f] != nullptr;
     EXPECT_EQ(loaded, PLAY_PICTURES);

@@ -70,7 +70,7 @@ TEST_F(FrameLoop, GameStartResetsEverythingAGameOwns) {
     level = 3;
     player.lives = 1;
     score_tens = 7;
-    start_game(&loop);
+    restart_game(&loop);
     for (int f = 0; f < STAGE_FLAG_COUNT; ++f) EXPECT_EQ(stage_flags[f], f == LEVEL3_ON) << f;
     EXPECT_EQ(level_clock, 0);
     EXPECT_EQ(player.lives, 3);
