@@ -153,24 +153,35 @@ TEST_F(Collisions, AnAnimatedEnemyAndABankingShipAreTestedAgainstTheirFirstPictu
     }
     EXPECT_GT(checked, 0) << "some animated enemy should change its shape";
 
+    // The ship, level or banking, in any frame of its animation.
+    struct Shown {
+        int image;
+        Direction direction;
+    };
     checked = 0;
-    for (int bank : {IMG_SHIPL, IMG_SHIPR}) {
-        player.direction = bank == IMG_SHIPL ? DIR_LEFT : DIR_RIGHT;  // the ship shows a banking picture
-        if (auto spot = find_spot_solid_in_first_only(images.pic[IMG_SHIP], images.pic[bank])) {
-            free_all_slots();
-            player.shields = 5;
-            place_shot(TPL_SMALL_BULLET, player.x + spot->x, player.y + spot->y, DIR_DOWN);
-            update_player(&player);
-            EXPECT_EQ(player.shields, 4) << bank;
-            ++checked;
-        }
-        if (auto spot = find_spot_solid_in_first_only(images.pic[bank], images.pic[IMG_SHIP])) {
-            free_all_slots();
-            player.shields = 5;
-            place_shot(TPL_SMALL_BULLET, player.x + spot->x, player.y + spot->y, DIR_DOWN);
-            update_player(&player);
-            EXPECT_EQ(player.shields, 5) << bank;
-            ++checked;
+    for (const Shown& shown :
+         {Shown{IMG_SHIP, DIR_UP}, Shown{IMG_SHIPL, DIR_LEFT}, Shown{IMG_SHIPR, DIR_RIGHT}}) {
+        for (int frame = 0; frame < 3; ++frame) {
+            SDL_Surface* pic = images.pic[shown.image + frame];
+            SCOPED_TRACE(shown.image + frame);
+            player.direction = shown.direction;
+            player.frame = frame;
+            if (auto spot = find_spot_solid_in_first_only(images.pic[IMG_SHIP], pic)) {
+                free_all_slots();
+                player.shields = 5;
+                place_shot(TPL_SMALL_BULLET, player.x + spot->x, player.y + spot->y, DIR_DOWN);
+                update_player(&player);
+                EXPECT_EQ(player.shields, 4);
+                ++checked;
+            }
+            if (auto spot = find_spot_solid_in_first_only(pic, images.pic[IMG_SHIP])) {
+                free_all_slots();
+                player.shields = 5;
+                place_shot(TPL_SMALL_BULLET, player.x + spot->x, player.y + spot->y, DIR_DOWN);
+                update_player(&player);
+                EXPECT_EQ(player.shields, 5);
+                ++checked;
+            }
         }
     }
     EXPECT_GT(checked, 0) << "the banking pictures should differ from ship0 somewhere";

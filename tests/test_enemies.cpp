@@ -27,6 +27,7 @@ TEST_F(Enemies, FarOffScreenEnemiesLeaveSilentlyAtTheirLimits) {
     };
     const Case cases[] = {
         {700, -64, 3, DIR_DOWN, 354},  // y 998 still in, 1001 gone
+        {700, 0, 8, DIR_DOWN, 125},    // y 1000 still in, 1008 gone
         {0, 100, 8, DIR_LEFT, 83},     // x -664 still in, -672 gone (-600 - 64)
         {0, 100, 8, DIR_RIGHT, 125},   // x 1000 still in, 1008 gone
         {700, 0, 8, DIR_UP, 83},       // y -664 still in, -672 gone
