@@ -221,7 +221,9 @@ TEST(Assets, CatalogueLoadsEightyFourPicturesAndLeavesTheUnusedFieldsNull) {
     EXPECT_EQ(images.pic[IMG_UFO]->format->BitsPerPixel, screen->format->BitsPerPixel);
     EXPECT_TRUE(images.pic[IMG_UFO]->flags & SDL_SRCCOLORKEY);
     EXPECT_FALSE(images.pic[IMG_RURAL]->flags & SDL_SRCCOLORKEY);
-    EXPECT_EQ(images.pic[IMG_RURAL]->format->BitsPerPixel, 24);
+    // Opaque pictures come in the display's own 5-6-5 format: drawn without conversion.
+    EXPECT_EQ(images.pic[IMG_RURAL]->format->BitsPerPixel, 16);
+    EXPECT_EQ(images.pic[IMG_RURAL]->format->Rmask, screen->format->Rmask);
     // A restart loads everything again into the same bank without leaking the old.
     restart_game(&loop);
     loaded = 0;

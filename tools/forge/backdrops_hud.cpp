@@ -271,7 +271,7 @@ void forge_boss_bar(const std::string& out) {
             if (y == BOSS_BAR_H - 1) c = base * 0.3f;
             img.at(x, y) = pack(c);
         }
-    write_bmp(out + "/bmp/thebosshp.bmp", img);
+    write_bmp16(out + "/bmp/thebosshp.bmp", img);
 }
 
 }  // namespace

@@ -527,7 +527,7 @@ void forge_land_tiles(const std::string& out) {
     day.relief = 1.0f;
     Canvas rural = light_tile(farm.albedo, farm.height, day);
     soften(rural, 0.86f, 0.85f);
-    write_bmp(out + "/bmp/rural.bmp", to_image(rural));
+    write_bmp16(out + "/bmp/rural.bmp", to_image(rural));
 
     Ground battle = farm;
     const std::vector<Crater> craters = scorch(battle);
@@ -538,7 +538,7 @@ void forge_land_tiles(const std::string& out) {
     grade(rural2, {0.52f, 0.5f, 0.62f}, {30, 20, 60}, 0.08f);
     soften(rural2, 0.95f, 0.8f);
     set_fires(rural2, craters);
-    write_bmp(out + "/bmp/rural2.bmp", to_image(rural2));
+    write_bmp16(out + "/bmp/rural2.bmp", to_image(rural2));
 
     const Ground dunes = build_desert(41);
     Light noon;
@@ -546,7 +546,7 @@ void forge_land_tiles(const std::string& out) {
     noon.shadow_tint = {150, 120, 120};
     Canvas sand = light_tile(dunes.albedo, dunes.height, noon);
     soften(sand, 0.85f, 0.95f);
-    write_bmp(out + "/bmp/sand.bmp", to_image(sand));
+    write_bmp16(out + "/bmp/sand.bmp", to_image(sand));
 
     const Ground dusk_dunes = build_desert(97);
     Light dusk = noon;
@@ -555,7 +555,7 @@ void forge_land_tiles(const std::string& out) {
     Canvas sand2 = light_tile(dusk_dunes.albedo, dusk_dunes.height, dusk);
     grade(sand2, {0.8f, 0.58f, 0.48f}, {60, 30, 66}, 0.12f);
     soften(sand2, 0.9f, 0.9f);
-    write_bmp(out + "/bmp/sand2.bmp", to_image(sand2));
+    write_bmp16(out + "/bmp/sand2.bmp", to_image(sand2));
 }
 
 }  // namespace forge::backdrop

@@ -260,7 +260,7 @@ void forge_sea_tiles(const std::string& out) {
     Canvas water = render_sea(sea, calm);
     sail_boat(water, 150, 120);
     soften(water, 0.88f, 0.9f);
-    write_bmp(out + "/bmp/water.bmp", to_image(water));
+    write_bmp16(out + "/bmp/water.bmp", to_image(water));
 
     SeaLook storm{};
     storm.deep = {30, 62, 78};
@@ -279,7 +279,7 @@ void forge_sea_tiles(const std::string& out) {
     Canvas water2 = render_sea(rough, storm);
     lighthouse(water2, 176, 148);
     soften(water2, 0.9f, 0.85f);
-    write_bmp(out + "/bmp/water2.bmp", to_image(water2));
+    write_bmp16(out + "/bmp/water2.bmp", to_image(water2));
 }
 
 }  // namespace forge::backdrop

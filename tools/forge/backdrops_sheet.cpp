@@ -118,37 +118,6 @@ const uint32_t SHEET_GREY = rgb(44, 44, 48);
 const uint32_t CHECK_DARK = rgb(70, 70, 76), CHECK_LIGHT = rgb(92, 92, 100);
 const uint32_t LABEL = rgb(222, 222, 226), WARNING = rgb(255, 150, 110);
 
-int le(const std::vector<uint8_t>& b, size_t at, int bytes) {
-    uint32_t v = 0;
-    for (int i = bytes - 1; i >= 0; --i) v = (v << 8) | b[at + size_t(i)];
-    return bytes == 4 ? int(int32_t(v)) : int(v);
-}
-
-// Reads an uncompressed 24- or 32-bit BMP; false if it is missing or other.
-bool read_bmp(const std::string& path, Image& img) {
-    std::ifstream f(path, std::ios::binary);
-    if (!f) return false;
-    const std::vector<uint8_t> b((std::istreambuf_iterator<char>(f)), std::istreambuf_iterator<char>());
-    if (b.size() < 54 || b[0] != 'B' || b[1] != 'M') return false;
-    const int offset = le(b, 10, 4), w = le(b, 18, 4), h = le(b, 22, 4), bits = le(b, 28, 2);
-    const int packing = le(b, 30, 4);
-    if (w <= 0 || h == 0 || w > 8192 || std::abs(h) > 8192 || packing != 0 || (bits != 24 && bits != 32))
-        return false;
-    const int rows = std::abs(h), step = bits / 8;
-    const size_t stride = size_t((w * step + 3) & ~3);
-    if (size_t(offset) + stride * size_t(rows) > b.size()) return false;
-    img = Image(w, rows);
-    for (int y = 0; y < rows; ++y) {
-        const size_t row =
-            size_t(offset) + stride * size_t(h > 0 ? rows - 1 - y : y);  // bottom-up unless h < 0
-        for (int x = 0; x < w; ++x) {
-            const size_t p = row + size_t(x * step);
-            img.at(x, y) = rgb(b[p + 2], b[p + 1], b[p]);
-        }
-    }
-    return true;
-}
-
 struct Cell {
     const Entry* entry;
     Image picture;

@@ -105,7 +105,7 @@ void forge_space(const std::string& path, const SpaceLook& look) {
     paint_gas(c, look);
     if (look.galaxy) paint_galaxy(c, 200, 58, 11, 0.5f, Rgb{200, 190, 255});
     paint_stars(c, look);
-    write_bmp(path, to_image(c));
+    write_bmp16(path, to_image(c));
 }
 
 }  // namespace

@@ -38,6 +38,13 @@ inline int blue(uint32_t c) {
 
 // Writes a 24-bit uncompressed Windows BMP; creates parent folders.
 void write_bmp(const std::string& path, const Image& img);
+// Writes a 16-bit (5-6-5) Windows BMP: the game display's own pixel format,
+// so an opaque picture in it is drawn every frame without a conversion. The
+// display shows the same colours either way.
+void write_bmp16(const std::string& path, const Image& img);
+// Reads a BMP written by either writer (24, 32 or 16 bits 5-6-5); false
+// when the file is missing or of another kind.
+bool read_bmp(const std::string& path, Image& img);
 // Writes any byte buffer; creates parent folders.
 void write_file(const std::string& path, const std::vector<uint8_t>& bytes);
 void make_dirs(const std::string& dir);

@@ -169,7 +169,7 @@ void write_title(const std::string& out) {
     title_menu_text(img);
     hint_line(img, "Arrows move \u2013 Left Ctrl selects / fires \u2013 Left Shift pauses \u2013 Esc quits",
               582);
-    write_bmp(out + "/bmp/titlescreen.bmp", img);
+    write_bmp16(out + "/bmp/titlescreen.bmp", img);
 }
 
 // The cursor is keyed on pure black, and the game's 16-bit display drops the
@@ -217,7 +217,7 @@ void write_label(const std::string& out, const std::string& name, const std::str
     const int y = LABEL_H / 2 - (m.ink_top + m.ink_bottom + 1) / 2;
     letter(img, l, x, y, text,
            vertical(y + m.ink_top, y + m.ink_bottom, {{0, shade(top, 1.4)}, {0.5, top}, {1, bottom}}));
-    write_bmp(out + "/bmp/" + name + ".bmp", img);
+    write_bmp16(out + "/bmp/" + name + ".bmp", img);
 }
 
 void write_pause(const std::string& out) {

@@ -200,7 +200,7 @@ void write_story_pages(const std::string& src, const std::string& out) {
         title(img, page.title);
         prose(img, setting);
         hint(img);
-        write_bmp(out + "/story/" + name + ".bmp", img);
+        write_bmp16(out + "/story/" + name + ".bmp", img);
     }
 }
 
