@@ -119,7 +119,7 @@ void run_frames(LoopState* loop, int n) {
     for (int i = 0; i < n; ++i) run_frame(loop);
 }
 
-Rgb surface_pixel(SDL_Surface* s, int x, int y) {
+Uint32 surface_value(SDL_Surface* s, int x, int y) {
     SDL_LockSurface(s);
     const auto* row = static_cast<const Uint8*>(s->pixels) + y * s->pitch;
     Uint32 value = 0;
@@ -138,6 +138,11 @@ Rgb surface_pixel(SDL_Surface* s, int x, int y) {
             break;
     }
     SDL_UnlockSurface(s);
+    return value;
+}
+
+Rgb surface_pixel(SDL_Surface* s, int x, int y) {
+    const Uint32 value = surface_value(s, x, y);
     Uint8 r, g, b;
     SDL_GetRGB(value, s->format, &r, &g, &b);
     return Rgb{r, g, b};

@@ -41,6 +41,8 @@ struct Rgb {
     bool operator==(const Rgb&) const = default;
 };
 Rgb screen_pixel(int x, int y);
+// The raw value of a pixel in the surface's own format.
+Uint32 surface_value(SDL_Surface* s, int x, int y);
 Rgb surface_pixel(SDL_Surface* s, int x, int y);
 
 // The folder of the forge's data tree; the tests run from it.

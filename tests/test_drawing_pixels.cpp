@@ -9,32 +9,6 @@
 
 #include "core/game_state.h"
 
-namespace {
-
-Uint32 pixel_value(SDL_Surface* s, int x, int y) {
-    SDL_LockSurface(s);
-    const auto* row = static_cast<const Uint8*>(s->pixels) + y * s->pitch;
-    Uint32 value = 0;
-    switch (s->format->BytesPerPixel) {
-        case 1:
-            value = row[x];
-            break;
-        case 2:
-            value = reinterpret_cast<const Uint16*>(row)[x];
-            break;
-        case 3:
-            value = Uint32(row[3 * x]) | Uint32(row[3 * x + 1]) << 8 | Uint32(row[3 * x + 2]) << 16;
-            break;
-        default:
-            value = reinterpret_cast<const Uint32*>(row)[x];
-            break;
-    }
-    SDL_UnlockSurface(s);
-    return value;
-}
-
-}  // namespace
-
 Rgb on_screen(Rgb c) {
     Uint8 r, g, b;
     SDL_GetRGB(SDL_MapRGB(screen->format, Uint8(c.r), Uint8(c.g), Uint8(c.b)), screen->format, &r, &g, &b);
@@ -46,7 +20,7 @@ void fill_screen(Rgb c) {
 }
 
 Rgb blitted_pixel(SDL_Surface* pic, int px, int py, Rgb under) {
-    const Uint32 value = pixel_value(pic, px, py);
+    const Uint32 value = surface_value(pic, px, py);
     if ((pic->flags & SDL_SRCCOLORKEY) && !(pic->flags & SDL_SRCALPHA) && value == pic->format->colorkey) {
         return on_screen(under);
     }
