@@ -38,9 +38,13 @@ void CombatTest::SetUp() {
     Mix_AllocateChannels(TEST_CHANNELS);
     Mix_HaltMusic();  // the title's music
     hush();
+    // The mixer stops consuming sound: whatever a test plays stays playing
+    // until it is halted, however slowly the test runs.
+    SDL_PauseAudio(1);
 }
 
 void CombatTest::TearDown() {
+    SDL_PauseAudio(0);
     hush();
     Mix_HaltMusic();
     difficulty = DIFFICULTY_NORMAL;

@@ -11,7 +11,8 @@
 #include "tests/harness.h"
 
 // A fresh game on normal difficulty, the ship alive at (300, 500), every
-// pool empty and every mixing channel quiet.
+// pool empty and every mixing channel quiet, with the audio paused so that
+// sounds played by the test are not used up while it looks at them.
 class CombatTest : public ::testing::Test {
   protected:
     void SetUp() override;
@@ -30,7 +31,7 @@ std::vector<Shot> live_shots_of_kind(int32_t kind);
 std::vector<Effect> front_effects_of_kind(int32_t kind);
 
 // Channels now playing the chunk. Every test starts with all channels
-// halted, so right after an action this counts the times it was played.
+// halted and the audio paused, so this counts the times it was played.
 int sound_count(Mix_Chunk* chunk);
 // Halts every channel, so that later counts start from nothing.
 void hush();
