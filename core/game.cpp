@@ -134,13 +134,15 @@ void start_up() {
     if (level == 0) level = 1;
     SDL_Init(SDL_INIT_AUDIO | SDL_INIT_VIDEO);
 
-    // After a game over the start-up runs again; the audio device and the
-    // exit handler are kept from the first run rather than stacked up.
+    // After a game over the start-up runs again; the audio device, the exit
+    // handler and the sounds are kept from the first run rather than stacked
+    // up (the mixer's music loader leaks a little on every load).
     static bool first_run = true;
-    if (first_run) {
+    const bool first = first_run;
+    first_run = false;
+    if (first) {
         Mix_OpenAudio(AUDIO_RATE, AUDIO_S16MSB, AUDIO_CHANNELS, AUDIO_CHUNK);
         std::atexit(SDL_Quit);
-        first_run = false;
     }
     SDL_ShowCursor(0);
     SDL_WM_SetCaption("Cloudpiercer", "Cloudpiercer");
@@ -151,7 +153,7 @@ void start_up() {
                      SDL_GetError());
         std::exit(1);
     }
-    load_sounds(&sounds);
+    if (first) load_sounds(&sounds);
 }
 
 void start_game(LoopState* loop) {

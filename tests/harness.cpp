@@ -110,6 +110,7 @@ void restart_game(LoopState* loop) {
 void boot_game(LoopState* loop, bool from_level_start) {
     fake_now = 0;
     start_up();
+    load_sounds(&sounds);  // from this test's folder: the start-up loads them once a run
     restart_game(loop);
     fake_now = 0;
     if (!from_level_start) level_clock = 1;

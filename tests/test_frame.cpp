@@ -1,5 +1,6 @@
 // The frame loop, the pools and the ship, run headless through the real loop.
 #include <gtest/gtest.h>
+#include <malloc.h>
 
 #include <algorithm>
 #include <vector>
@@ -317,4 +318,20 @@ TEST_F(FrameLoop, EscapeOrWindowCloseEndsTheGameAfterTheFrame) {
     clear_events();
     push_quit();
     EXPECT_EQ(run_game(), 0);
+}
+
+TEST_F(FrameLoop, RestartsAfterGameOversKeepMemoryFlat) {
+    // Each game over runs the start-up again: sounds and pictures are loaded
+    // anew, and the old ones must be released, not piled up.
+    auto restart = [&] {
+        start_up();
+        restart_game(&loop);
+        level_clock = 1;  // past the opening story
+        run_frames(&loop, 3);
+    };
+    restart();
+    const size_t settled = mallinfo2().uordblks;
+    for (int i = 0; i < 5; ++i) restart();
+    const size_t grown = mallinfo2().uordblks - std::min(mallinfo2().uordblks, settled);
+    EXPECT_LT(grown, 64u * 1024u) << "bytes still held after five more restarts";
 }
