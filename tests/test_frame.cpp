@@ -315,9 +315,15 @@ TEST_F(FrameLoop, EscapeOrWindowCloseEndsTheGameAfterTheFrame) {
     run_frame(&loop);
     EXPECT_TRUE(loop.quit_requested);
     EXPECT_EQ(player.x, 290);  // that frame was still played
+    // The whole program: title, opening story, play, then Escape returns 0.
     clear_events();
-    push_quit();
+    push_key(SDLK_LCTRL);
+    set_auto_keys(true);
+    schedule_key(20000, SDLK_ESCAPE);
     EXPECT_EQ(run_game(), 0);
+    set_auto_keys(false);
+    EXPECT_TRUE(stage_flags[LEVEL1_ON]);
+    EXPECT_GT(level_clock, 100);
 }
 
 TEST_F(FrameLoop, RestartsAfterGameOversKeepMemoryFlat) {
@@ -329,7 +335,7 @@ TEST_F(FrameLoop, RestartsAfterGameOversKeepMemoryFlat) {
         level_clock = 1;  // past the opening story
         run_frames(&loop, 3);
     };
-    restart();
+    for (int i = 0; i < 3; ++i) restart();  // the mixer settles its own buffers
     const size_t settled = mallinfo2().uordblks;
     for (int i = 0; i < 5; ++i) restart();
     const size_t grown = mallinfo2().uordblks - std::min(mallinfo2().uordblks, settled);
