@@ -341,3 +341,29 @@ TEST_F(FrameLoop, RestartsAfterGameOversKeepMemoryFlat) {
     const size_t grown = mallinfo2().uordblks - std::min(mallinfo2().uordblks, settled);
     EXPECT_LT(grown, 64u * 1024u) << "bytes still held after five more restarts";
 }
+
+TEST_F(FrameLoop, TenThousandFramesOfPlayRunHeadless) {
+    // Level 1 from its opening story: a pilot who cannot be hurt sweeps from
+    // side to side with the fire key held, through the main phase and the
+    // boss fight into level 2. Story pages turn by themselves.
+    boot_game(&loop, true);
+    set_auto_keys(true);
+    run_frame(&loop);  // the opening story takes every key pressed during it
+    push_key(SDLK_LCTRL);
+    SDLKey sweep = SDLK_LEFT;
+    for (int frame = 1; frame < 10000; ++frame) {
+        if (frame % 40 == 0) {
+            push_key(sweep, false);
+            sweep = sweep == SDLK_LEFT ? SDLK_RIGHT : SDLK_LEFT;
+            push_key(sweep);
+        }
+        player.shields = 5;
+        run_frame(&loop);
+    }
+    set_auto_keys(false);
+    EXPECT_TRUE(stage_flags[LEVEL2_ON]);
+    EXPECT_EQ(level, 2);
+    const int score = score_thousands * 1000 + score_hundreds * 100 + score_tens * 10 + player.score_ones;
+    EXPECT_GE(score, 5) << "a sweeping pilot shoots down a share of the waves and the boss";
+    EXPECT_EQ(player.lives, 3);
+}
