@@ -10,14 +10,14 @@ void fill_shot_templates(int32_t difficulty) {
     };
     // clang-format off
     static const Row ROWS[SHOT_TEMPLATE_COUNT] = {
-        // kind            h   w frames ms  speed easy normal hard
-        {SHOT_L1, 16, 16, 1, 1, {14, 14, 14}},            // TPL_SHOT_L1
-        {SHOT_L2, 16, 16, 1, 1, {16, 16, 16}},            // TPL_SHOT_L2
-        {0, 0, 0, 0, 0, {0, 0, 0}},                       // never used
-        {SHOT_L3, 16, 16, 3, 60, {12, 12, 12}},           // TPL_SHOT_L3
-        {SHOT_L4, 16, 16, 2, 1, {10, 10, 10}},            // TPL_SHOT_L4
-        {SHOT_SMALL_BULLET, 16, 16, 1, 1, {10, 12, 14}},  // TPL_SMALL_BULLET
-        {SHOT_LARGE_BULLET, 16, 16, 3, 60, {12, 14, 16}}, // TPL_LARGE_BULLET
+        // kind             height width frames  ms   speed: easy normal hard
+        {SHOT_L1,            16,    16,    1,     1,   {14, 14, 14}},  // TPL_SHOT_L1
+        {SHOT_L2,            16,    16,    1,     1,   {16, 16, 16}},  // TPL_SHOT_L2
+        {0,                  0,     0,     0,     0,   {0,  0,  0}},   // never used
+        {SHOT_L3,            16,    16,    3,     60,  {12, 12, 12}},  // TPL_SHOT_L3
+        {SHOT_L4,            16,    16,    2,     1,   {10, 10, 10}},  // TPL_SHOT_L4
+        {SHOT_SMALL_BULLET,  16,    16,    1,     1,   {10, 12, 14}},  // TPL_SMALL_BULLET
+        {SHOT_LARGE_BULLET,  16,    16,    3,     60,  {12, 14, 16}},  // TPL_LARGE_BULLET
     };
     // clang-format on
     const int column = difficulty >= DIFFICULTY_EASY && difficulty <= DIFFICULTY_HARD ? difficulty - 1 : 1;

@@ -89,17 +89,17 @@ void fill_effect_templates() {
     };
     // clang-format off
     static const Row ROWS[EFFECT_TEMPLATE_COUNT] = {
-        // kind                  height width frames speed  ms  cycles
-        {EFFECT_EARTH, 320, 320, 3, 1, 500, 9999},            // TPL_EARTH
-        {EFFECT_SUN, 256, 256, 2, 1, 1000, 9999},             // TPL_SUN
-        {EFFECT_CLOUD, 128, 256, 1, 6, 6000, 30},             // TPL_FAST_CLOUD
-        {EFFECT_CLOUD, 128, 256, 1, 2, 6000, 30},             // TPL_SLOW_CLOUD
-        {EFFECT_SMALL_EXPLOSION, 16, 16, 4, 0, 60, 0},        // TPL_SMALL_EXPLOSION
-        {EFFECT_LARGE_EXPLOSION, 64, 64, 5, 4, 60, 0},        // TPL_LARGE_EXPLOSION
-        {EFFECT_LOW_SHIELD, 128, 512, 2, 0, 375, 2},          // TPL_LOW_SHIELD
-        {EFFECT_GAME_OVER, 256, 512, 1, 2, 5000, 30},         // TPL_GAME_OVER
-        {EFFECT_SPEED_UP, 128, 512, 1, 24, 5000, 30},         // TPL_SPEED_UP
-        {EFFECT_ABSORB, 64, 64, 5, 0, 60, 2},                 // TPL_ABSORB
+        // kind                  height width frames speed  ms    cycles
+        {EFFECT_EARTH,            320,   320,  3,     1,     500,  9999},  // TPL_EARTH
+        {EFFECT_SUN,              256,   256,  2,     1,     1000, 9999},  // TPL_SUN
+        {EFFECT_CLOUD,            128,   256,  1,     6,     6000, 30},    // TPL_FAST_CLOUD
+        {EFFECT_CLOUD,            128,   256,  1,     2,     6000, 30},    // TPL_SLOW_CLOUD
+        {EFFECT_SMALL_EXPLOSION,  16,    16,   4,     0,     60,   0},     // TPL_SMALL_EXPLOSION
+        {EFFECT_LARGE_EXPLOSION,  64,    64,   5,     4,     60,   0},     // TPL_LARGE_EXPLOSION
+        {EFFECT_LOW_SHIELD,       128,   512,  2,     0,     375,  2},     // TPL_LOW_SHIELD
+        {EFFECT_GAME_OVER,        256,   512,  1,     2,     5000, 30},    // TPL_GAME_OVER
+        {EFFECT_SPEED_UP,         128,   512,  1,     24,    5000, 30},    // TPL_SPEED_UP
+        {EFFECT_ABSORB,           64,    64,   5,     0,     60,   2},     // TPL_ABSORB
     };
     // clang-format on
     for (int i = 0; i < EFFECT_TEMPLATE_COUNT; ++i) {
