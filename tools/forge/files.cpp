@@ -30,7 +30,6 @@ void write_file(const std::string& path, const std::vector<uint8_t>& bytes) {
     if (std::fclose(f) != 0 || !ok) throw std::runtime_error("cannot write " + path);
 }
 
-namespace {
 void put16(std::vector<uint8_t>& b, uint32_t v) {
     b.push_back(uint8_t(v));
     b.push_back(uint8_t(v >> 8));
@@ -39,7 +38,6 @@ void put32(std::vector<uint8_t>& b, uint32_t v) {
     put16(b, v & 0xffff);
     put16(b, v >> 16);
 }
-}  // namespace
 
 // The file and info headers; `masks` (16-bit pictures) follow the info header.
 std::vector<uint8_t> bmp_header(const Image& img, uint16_t bits, uint32_t data, bool masks) {

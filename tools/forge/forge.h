@@ -45,6 +45,9 @@ void write_bmp16(const std::string& path, const Image& img);
 // Reads a BMP written by either writer (24, 32 or 16 bits 5-6-5); false
 // when the file is missing or of another kind.
 bool read_bmp(const std::string& path, Image& img);
+// Append little-endian 16- and 32-bit values (BMP and WAV headers).
+void put16(std::vector<uint8_t>& b, uint32_t v);
+void put32(std::vector<uint8_t>& b, uint32_t v);
 // Writes any byte buffer; creates parent folders.
 void write_file(const std::string& path, const std::vector<uint8_t>& bytes);
 void make_dirs(const std::string& dir);

@@ -5,6 +5,8 @@
 #include <cmath>
 #include <numbers>
 
+#include "forge.h"
+
 namespace forge {
 
 namespace {
@@ -41,14 +43,6 @@ Samples fade_window(size_t size, double fade_in_s, double fade_out_s) {
     return w;
 }
 
-void put16(std::vector<uint8_t>& b, uint32_t v) {
-    b.push_back(uint8_t(v));
-    b.push_back(uint8_t(v >> 8));
-}
-void put32(std::vector<uint8_t>& b, uint32_t v) {
-    put16(b, v & 0xffff);
-    put16(b, v >> 16);
-}
 void put_tag(std::vector<uint8_t>& b, const char* tag) {
     for (int i = 0; i < 4; ++i) b.push_back(uint8_t(tag[i]));
 }
