@@ -120,6 +120,18 @@ void run_frames(LoopState* loop, int n) {
     for (int i = 0; i < n; ++i) run_frame(loop);
 }
 
+int live_shot_count() {
+    int n = 0;
+    for (const Shot& s : shots) n += s.direction != SHOT_FREE;
+    return n;
+}
+
+int live_enemy_count() {
+    int n = 0;
+    for (const Enemy& e : enemies) n += e.hit_points != 0;
+    return n;
+}
+
 Uint32 surface_value(SDL_Surface* s, int x, int y) {
     SDL_LockSurface(s);
     const auto* row = static_cast<const Uint8*>(s->pixels) + y * s->pitch;

@@ -35,6 +35,10 @@ void restart_game(LoopState* loop);
 // Runs n frames of the real frame loop.
 void run_frames(LoopState* loop, int n);
 
+// Slots in use in the shots and enemies pools.
+int live_shot_count();
+int live_enemy_count();
+
 // A pixel of the screen surface as red, green, blue.
 struct Rgb {
     int r, g, b;

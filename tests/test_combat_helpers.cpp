@@ -69,18 +69,6 @@ Shot* place_shot(int tpl, int32_t x, int32_t y, Direction direction) {
     return nullptr;
 }
 
-int live_shot_count() {
-    int n = 0;
-    for (const Shot& s : shots) n += s.direction != SHOT_FREE;
-    return n;
-}
-
-int live_enemy_count() {
-    int n = 0;
-    for (const Enemy& e : enemies) n += e.hit_points != 0;
-    return n;
-}
-
 std::vector<Shot> live_shots_of_kind(int32_t kind) {
     std::vector<Shot> found;
     for (const Shot& s : shots) {

@@ -25,8 +25,6 @@ Enemy* place_enemy(int tpl, int32_t x, int32_t y, Direction direction = DIR_IDLE
 // Releases a shot from its template; the slot it went into.
 Shot* place_shot(int tpl, int32_t x, int32_t y, Direction direction = DIR_UP);
 
-int live_shot_count();
-int live_enemy_count();
 std::vector<Shot> live_shots_of_kind(int32_t kind);
 std::vector<Effect> front_effects_of_kind(int32_t kind);
 

@@ -22,18 +22,6 @@ class FrameLoop : public ::testing::Test {
     LoopState loop;
 };
 
-int live_shots() {
-    int n = 0;
-    for (const Shot& s : shots) n += s.direction != SHOT_FREE;
-    return n;
-}
-
-int live_enemies() {
-    int n = 0;
-    for (const Enemy& e : enemies) n += e.hit_points != 0;
-    return n;
-}
-
 // Frames (1-based, counting the frame of the press) in which the held fire
 // key made a shot.
 std::vector<int> shot_frames_while_holding(LoopState* loop, int frames) {
@@ -44,7 +32,7 @@ std::vector<int> shot_frames_while_holding(LoopState* loop, int frames) {
         for (Shot& s : shots) s.direction = SHOT_FREE;  // count only this frame's shots
         player.shields = 5;
         run_frame(loop);
-        if (live_shots() > 0) fired.push_back(f);
+        if (live_shot_count() > 0) fired.push_back(f);
     }
     return fired;
 }
@@ -62,7 +50,7 @@ TEST_F(FrameLoop, GameStartResetsEverythingAGameOwns) {
     EXPECT_EQ(powerup_threshold, 25);
     EXPECT_EQ(shield_bar_src.w, 256);
     EXPECT_EQ(boss_bar_width, 800);
-    EXPECT_EQ(live_shots() + live_enemies(), 0);
+    EXPECT_EQ(live_shot_count() + live_enemy_count(), 0);
     for (const Effect& e : front_effects) EXPECT_EQ(e.kind, EFFECT_FREE);
     for (const Effect& e : back_effects) EXPECT_EQ(e.kind, EFFECT_FREE);
 
@@ -260,10 +248,10 @@ TEST_F(FrameLoop, PressAndReleaseInOneFrameFiresOnceWithoutAutofire) {
     push_key(SDLK_LCTRL);
     push_key(SDLK_LCTRL, false);
     run_frame(&loop);
-    EXPECT_EQ(live_shots(), 1);
+    EXPECT_EQ(live_shot_count(), 1);
     EXPECT_FALSE(loop.fire_held);
     run_frames(&loop, 20);
-    EXPECT_EQ(live_shots(), 1);
+    EXPECT_EQ(live_shot_count(), 1);
 }
 
 TEST_F(FrameLoop, BonusKeysWorkOnlyAfterTheClosingStory) {
@@ -274,11 +262,11 @@ TEST_F(FrameLoop, BonusKeysWorkOnlyAfterTheClosingStory) {
     push_key(SDLK_w);
     run_frame(&loop);
     EXPECT_EQ(player.shields, 3);
-    EXPECT_EQ(live_enemies(), 0);
+    EXPECT_EQ(live_enemy_count(), 0);
 
     push_key(SDLK_q);  // the extra ufo always comes
     run_frame(&loop);
-    ASSERT_EQ(live_enemies(), 1);
+    ASSERT_EQ(live_enemy_count(), 1);
     EXPECT_EQ(enemies[0].kind, ENEMY_UFO);
     EXPECT_EQ(enemies[0].direction, DIR_RIGHT);
 
