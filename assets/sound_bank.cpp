@@ -1,7 +1,40 @@
 // Sound catalogue: loads the game's sound effects and music.
 #include "assets/sound_bank.h"
 
+#include <cstdio>
+#include <cstring>
+#include <vector>
+
 namespace {
+
+uint32_t le32(const uint8_t* p) {
+    return uint32_t(p[0]) | uint32_t(p[1]) << 8 | uint32_t(p[2]) << 16 | uint32_t(p[3]) << 24;
+}
+
+// The preset data's chunks in their fixed order, with their record sizes.
+struct HydraChunk {
+    const char* id;
+    uint32_t record;
+};
+constexpr HydraChunk HYDRA[] = {{"phdr", 38}, {"pbag", 4},  {"pmod", 10}, {"pgen", 4}, {"inst", 22},
+                                {"ibag", 4},  {"imod", 10}, {"igen", 4},  {"shdr", 46}};
+
+// Finds the LIST chunk of `type` among the chunks in [at, end); its body
+// (after the type) goes to body/body_end.
+bool find_list(const std::vector<uint8_t>& f, size_t at, size_t end, const char* type, size_t& body,
+               size_t& body_end) {
+    while (at + 8 <= end) {
+        const size_t size = le32(&f[at + 4]);
+        if (size > end - at - 8) return false;
+        if (std::memcmp(&f[at], "LIST", 4) == 0 && size >= 4 && std::memcmp(&f[at + 8], type, 4) == 0) {
+            body = at + 12;
+            body_end = at + 8 + size;
+            return true;
+        }
+        at += 8 + size + (size & 1);
+    }
+    return false;
+}
 
 Mix_Chunk* load_chunk(const char* path) {
     return Mix_LoadWAV_RW(SDL_RWFromFile(path, "rb"), 1);
@@ -25,6 +58,44 @@ void release_sounds(SoundBank* b) {
 }
 
 }  // namespace
+
+bool is_instrument_bank(const char* path) {
+    std::vector<uint8_t> f;
+    if (FILE* in = std::fopen(path, "rb")) {
+        uint8_t buf[65536];
+        size_t n;
+        while ((n = std::fread(buf, 1, sizeof buf, in)) > 0) f.insert(f.end(), buf, buf + n);
+        std::fclose(in);
+    }
+    if (f.size() < 12 || std::memcmp(&f[0], "RIFF", 4) != 0 || std::memcmp(&f[8], "sfbk", 4) != 0)
+        return false;
+    if (le32(&f[4]) != f.size() - 8) return false;  // cut short, or something appended
+    size_t body = 0, end = 0;
+    if (!find_list(f, 12, f.size(), "INFO", body, end)) return false;
+    if (!find_list(f, 12, f.size(), "sdta", body, end)) return false;
+    if (!find_list(f, 12, f.size(), "pdta", body, end)) return false;
+    for (const HydraChunk& c : HYDRA) {
+        // each chunk holds at least its closing record
+        if (body + 8 > end || std::memcmp(&f[body], c.id, 4) != 0) return false;
+        const uint32_t size = le32(&f[body + 4]);
+        if (size > end - body - 8 || size < c.record || size % c.record != 0) return false;
+        body += 8 + size;
+    }
+    return true;
+}
+
+bool use_instrument_bank() {
+    // The synthesiser only checks that the file opens; a damaged bank would
+    // make every piece fail to load, and the game would play no music at all.
+    if (!is_instrument_bank(INSTRUMENT_BANK_FILE)) {
+        std::fprintf(stderr,
+                     "cloudpiercer: %s is missing or damaged; the music uses the system's instruments\n",
+                     INSTRUMENT_BANK_FILE);
+        return false;
+    }
+    Mix_SetSoundFonts(INSTRUMENT_BANK_FILE);
+    return true;
+}
 
 void load_sounds(SoundBank* b) {
     // A restart after a game over loads everything again: free the old first.

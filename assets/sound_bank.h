@@ -30,6 +30,17 @@ struct SoundBank {
     Mix_Music* victory;        // looped
 };
 
+// The game's own instrument bank for the music, made by the forge.
+constexpr const char* INSTRUMENT_BANK_FILE = "midi/cloudpiercer.sf2";
+
+// True when `path` holds a whole SoundFont 2 file: the RIFF form, its three
+// lists and the record sizes of the preset data all add up.
+bool is_instrument_bank(const char* path);
+// Hands the instrument bank to the mixer's MIDI synthesiser; call before the
+// audio device is opened. A missing or damaged bank leaves the mixer's own
+// instruments in place, with one warning line; false then.
+bool use_instrument_bank();
+
 // Loads every file into the bank; handles of an earlier run are released first.
 void load_sounds(SoundBank* bank);
 

@@ -141,6 +141,7 @@ void start_up() {
     const bool first = first_run;
     first_run = false;
     if (first) {
+        use_instrument_bank();  // the synthesiser takes its instruments when the device opens
         Mix_OpenAudio(AUDIO_RATE, AUDIO_S16MSB, AUDIO_CHANNELS, AUDIO_CHUNK);
         std::atexit(SDL_Quit);
     }

@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "forge.h"
+#include "soundfont.h"
 
 int main(int argc, char** argv) {
     if (argc != 3) {
@@ -16,6 +17,7 @@ int main(int argc, char** argv) {
     forge::forge_screens(src, out);
     forge::forge_sounds(src, out);
     forge::forge_music(src, out);
+    forge::forge_soundfont(out);
     forge::forge_contact_sheet(out);
     return 0;
 }

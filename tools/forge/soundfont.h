@@ -22,6 +22,7 @@ enum Tone {
     TONE_BUZZ,      // plucked string against a buzzing bridge, or a driven amp
     TONE_BOWED,     // a single bowed string: saw-like, with body resonances
     TONE_ENSEMBLE,  // a section of strings: several detuned bowed strings
+    TONE_TREMOLO,   // the section bowing fast: its loudness trembles
     TONE_VOICE,     // a choir on "oo": formant-shaped, detuned voices
     TONE_BRASS,     // lip reed: strong, bright harmonics
     TONE_REED,      // double reed: nasal, harmonics 2 to 5 strongest
