@@ -47,7 +47,7 @@ constexpr int TREMOLO_HZ_CENTS = 0;  // 8.2 Hz: sixteenth notes at a fast tempo
 constexpr int TREMOLO_DEPTH_CB = 90;
 // Every instrument sits this far below full level, so the table's trims can
 // also lift one.
-constexpr int HEADROOM_CB = 20;
+constexpr int HEADROOM_CB = 0;
 
 struct GenValue {
     uint16_t oper;

@@ -18,7 +18,7 @@ namespace {
 
 constexpr double PI = std::numbers::pi;
 constexpr double LOUDEST_PARTIAL_HZ = 13000.0;  // a sample may be played half an octave up
-constexpr double MELODIC_RMS = 0.35;            // every loop's loudness before the table's trim
+constexpr double MELODIC_RMS = 0.45;            // every loop's loudness before the table's trim
 constexpr double DRUM_PEAK = 0.95;
 
 struct Noise {
