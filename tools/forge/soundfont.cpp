@@ -3,6 +3,7 @@
 // soundfont_instruments.cpp, and a percussion kit on bank 128.
 #include "soundfont.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstring>
 
@@ -38,16 +39,19 @@ enum Gen : uint16_t {
     GEN_SAMPLE_MODES = 54,
 };
 
-constexpr int KEYS_PER_SAMPLE = 12;  // one wave per octave keeps the timbre even across the range
-constexpr int SAMPLE_GUARD = 46;     // zero points the format wants after every sample
+// one wave per octave and a half: the timbre stays even across the range,
+// and the bank small (every loaded piece keeps its own synthesiser)
+constexpr int KEYS_PER_SAMPLE = 18;
+constexpr int SAMPLE_GUARD = 46;  // zero points the format wants after every sample
 constexpr int DRUM_BANK = 128;
 constexpr int VIBRATO_HZ_CENTS = -686;  // 5.5 Hz in the format's cents above 8.176 Hz
 constexpr double VIBRATO_DELAY_S = 0.35;
 constexpr int TREMOLO_HZ_CENTS = 0;  // 8.2 Hz: sixteenth notes at a fast tempo
 constexpr int TREMOLO_DEPTH_CB = 90;
-// Every instrument sits this far below full level, so the table's trims can
-// also lift one.
-constexpr int HEADROOM_CB = 0;
+// The format can only attenuate: a trim above 0 dB plays at full level.
+int attenuation(int level_db) {
+    return std::max(0, -level_db * 10);
+}
 
 struct GenValue {
     uint16_t oper;
@@ -132,7 +136,7 @@ std::vector<GenValue> melodic_gens(const MelodicInstrument& inst, int lo, int hi
     g.push_back({GEN_VOL_ENV_DECAY, timecents(inst.decay_ms)});
     g.push_back({GEN_VOL_ENV_SUSTAIN, uint16_t(inst.sustain_db * 10)});
     g.push_back({GEN_VOL_ENV_RELEASE, timecents(inst.release_ms)});
-    g.push_back({GEN_ATTENUATION, uint16_t(std::max(0, HEADROOM_CB - inst.level_db * 10))});
+    g.push_back({GEN_ATTENUATION, uint16_t(attenuation(inst.level_db))});
     g.push_back({GEN_SAMPLE_MODES, 1});  // loop for as long as the key sounds
     g.push_back({GEN_SAMPLE_ID, uint16_t(sample)});
     return g;
@@ -164,7 +168,7 @@ Bank build_bank() {
         g.push_back({GEN_PAN, signed16(d.pan * 10)});
         // a drum rings out whenever its key is let go
         g.push_back({GEN_VOL_ENV_RELEASE, timecents(d.decay_ms)});
-        g.push_back({GEN_ATTENUATION, uint16_t(std::max(0, HEADROOM_CB - d.level_db * 10))});
+        g.push_back({GEN_ATTENUATION, uint16_t(attenuation(d.level_db))});
         g.push_back({GEN_SAMPLE_ID, uint16_t(bank.samples.size() - 1)});
         kit.zones.push_back({g});
     }

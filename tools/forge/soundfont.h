@@ -40,7 +40,7 @@ enum Tone {
 // struck or plucked string does); cutoff is the low-pass filter's corner
 // in Hz (0: open); vibrato is the depth in cents of a 5.5 Hz wobble that
 // sets in after the attack; level trims the instrument against the others
-// in dB; lo/hi are the lowest and highest key the samples cover.
+// in dB (0 or below); lo/hi are the lowest and highest key the samples cover.
 struct MelodicInstrument {
     int program;
     const char* name;
