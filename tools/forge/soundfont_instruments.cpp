@@ -7,8 +7,8 @@ namespace forge {
 // clang-format off
 const MelodicInstrument MELODIC_INSTRUMENTS[] = {
 //  program name                tone           lo   hi  attack decay sust release cutoff vibrato level
-    {   0, "Grand Piano",       TONE_PIANO,    21, 108,    2, 2600,  60,   300,      0,   0,    0},
-    {   8, "Celesta",           TONE_CELESTA,  48, 108,    1, 1400,  60,   350,      0,   0,   -2},
+    {   0, "Grand Piano",       TONE_PIANO,    21, 108,    2, 2600,  60,   300,   2800,   0,    0},
+    {   8, "Celesta",           TONE_CELESTA,  48, 108,    1, 1400,  60,   350,   5000,   0,   -2},
     {  14, "Tubular Bells",     TONE_BELL,     48,  96,    2, 4000,  60,   900,      0,   0,   -2},
     {  24, "Nylon Guitar",      TONE_PLUCK,    40,  88,    2, 1800,  60,   250,   3600,   0,    0},
     {  30, "Driven Guitar",     TONE_BUZZ,     36,  88,    4,  900,  10,   180,   4200,   8,   -6},

@@ -210,7 +210,7 @@ BankSample synth_melodic_sample(const MelodicInstrument& inst, int root_key) {
     }
     if (inst.tone == TONE_FLUTE) {
         // breath: faint noise spread over the upper band
-        for (double hz = 400.0; hz < 9000.0; hz += bin_hz) add(hz / bin_hz, 0.012 * rng.chance());
+        for (double hz = 400.0; hz < 9000.0; hz += bin_hz) add(hz / bin_hz, 0.002 * rng.chance());
     }
     inverse_fft(spectrum);
     std::vector<double> wave(n);
@@ -307,7 +307,9 @@ BankSample synth_drum_sample(const DrumSound& d) {
                 if (d.hit == HIT_JINGLE)
                     shape *= 0.6 + 0.4 * std::sin(2.0 * PI * 26.0 * t);  // jingles rattle
                 if (d.hit == HIT_CYMBAL) shape *= 1.0 - std::exp(-t / 0.003);
-                v = (f1.hp + 0.4 * f2.lp) * shape;
+                // the top octave of white noise only hisses
+                f3.run(f1.hp + 0.4 * f2.lp, d.hit == HIT_HAT ? 14000.0 : 11000.0, 0.707);
+                v = f3.lp * shape;
                 break;
             }
             case HIT_SKIN: {
