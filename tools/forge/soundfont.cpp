@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstring>
+#include <map>
 
 #include "forge.h"
 #include "wav.h"
@@ -144,17 +145,25 @@ std::vector<GenValue> melodic_gens(const MelodicInstrument& inst, int lo, int hi
 
 Bank build_bank() {
     Bank bank;
+    // Instruments of one tone share their waves: the keys are cut into fixed
+    // bands, so a brass section, a trumpet and a tuba use the same loops
+    // under their own envelopes and filters.
+    std::map<std::pair<Tone, int>, size_t> waves;  // (tone, root key) -> sample
     for (int i = 0; i < MELODIC_INSTRUMENT_COUNT; ++i) {
         const MelodicInstrument& inst = MELODIC_INSTRUMENTS[i];
         Instrument ins{inst.name, {}};
-        for (int lo = inst.lo; lo <= inst.hi; lo += KEYS_PER_SAMPLE) {
-            const int hi = std::min(lo + KEYS_PER_SAMPLE - 1, inst.hi);
-            const int root = (lo + hi + 1) / 2;
-            bank.samples.push_back(synth_melodic_sample(inst, root));
-            // the outer waves also answer keys beyond the instrument's range
-            const int zone_lo = lo == inst.lo ? 0 : lo;
-            const int zone_hi = hi == inst.hi ? 127 : hi;
-            ins.zones.push_back({melodic_gens(inst, zone_lo, zone_hi, bank.samples.size() - 1)});
+        const int first = inst.lo / KEYS_PER_SAMPLE, last = inst.hi / KEYS_PER_SAMPLE;
+        for (int band = first; band <= last; ++band) {
+            const int root = band * KEYS_PER_SAMPLE + KEYS_PER_SAMPLE / 2;
+            const auto key = std::make_pair(wave_tone(inst.tone), root);
+            if (!waves.count(key)) {
+                bank.samples.push_back(synth_melodic_sample(inst, root));
+                waves[key] = bank.samples.size() - 1;
+            }
+            // the outer bands also answer keys beyond the instrument's range
+            const int zone_lo = band == first ? 0 : band * KEYS_PER_SAMPLE;
+            const int zone_hi = band == last ? 127 : band * KEYS_PER_SAMPLE + KEYS_PER_SAMPLE - 1;
+            ins.zones.push_back({melodic_gens(inst, zone_lo, zone_hi, waves[key])});
         }
         bank.instruments.push_back(ins);
         bank.presets.push_back({inst.name, inst.program, 0, bank.instruments.size() - 1});

@@ -102,6 +102,14 @@ struct BankZone {
     size_t sample = 0;  // index into the bank's samples
 };
 
+// The tone whose waves an instrument plays: a tremolo section bows the
+// same strings as the plain section.
+inline Tone wave_tone(Tone tone) {
+    return tone == TONE_TREMOLO ? TONE_ENSEMBLE : tone;
+}
+
+// The looped wave of a tone around root_key; it depends on the tone and the
+// key alone, so instruments of one tone can share it.
 BankSample synth_melodic_sample(const MelodicInstrument& inst, int root_key);
 BankSample synth_drum_sample(const DrumSound& drum);
 

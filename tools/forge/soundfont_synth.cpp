@@ -181,41 +181,42 @@ std::vector<int16_t> to_pcm(const std::vector<double>& s, double scale) {
 }  // namespace
 
 BankSample synth_melodic_sample(const MelodicInstrument& inst, int root_key) {
-    const size_t n = loop_length(inst.tone);
+    const Tone tone = wave_tone(inst.tone);
+    const size_t n = loop_length(tone);
     const double bin_hz = double(SOUND_RATE) / double(n);
     const double f0 = 440.0 * std::pow(2.0, (root_key - 69) / 12.0);
     const double cycles = std::max(1.0, std::round(f0 / bin_hz));
     const double f = cycles * bin_hz;  // the loop's true pitch
 
     std::vector<std::complex<double>> spectrum(n);
-    Noise rng(uint32_t(inst.program * 131 + root_key * 7 + 1));
+    Noise rng(uint32_t(tone * 131 + root_key * 7 + 1));
     auto add = [&](double hz_cycles, double amp) {
         const long bin = std::lround(hz_cycles);
         if (bin < 1 || double(bin) * bin_hz > LOUDEST_PARTIAL_HZ || double(bin) >= double(n / 2)) return;
         spectrum[size_t(bin)] += std::polar(amp, 2.0 * PI * rng.chance());
     };
-    const std::vector<Partial> partials = inharmonic_partials(inst.tone);
-    const std::vector<double> voices = unison(inst.tone);
+    const std::vector<Partial> partials = inharmonic_partials(tone);
+    const std::vector<double> voices = unison(tone);
     if (!partials.empty()) {
         for (const Partial& p : partials) add(cycles * p.ratio, p.amp);
     } else {
         // piano strings are stiff: their upper partials run a little sharp
-        const double stretch = inst.tone == TONE_PIANO ? 0.0003 : 0.0;
+        const double stretch = tone == TONE_PIANO ? 0.0003 : 0.0;
         for (int h = 1; double(h) * f < LOUDEST_PARTIAL_HZ; ++h) {
-            const double amp = harmonic(inst.tone, h, f) / std::sqrt(double(voices.size()));
+            const double amp = harmonic(tone, h, f) / std::sqrt(double(voices.size()));
             if (amp <= 0.0) continue;
             const double ratio = h * std::sqrt(1.0 + stretch * h * h);
             for (double d : voices) add((cycles + d) * ratio, amp);
         }
     }
-    if (inst.tone == TONE_FLUTE) {
+    if (tone == TONE_FLUTE) {
         // breath: faint noise spread over the upper band
         for (double hz = 400.0; hz < 9000.0; hz += bin_hz) add(hz / bin_hz, 0.002 * rng.chance());
     }
     inverse_fft(spectrum);
     std::vector<double> wave(n);
     for (size_t i = 0; i < n; ++i) wave[i] = spectrum[i].real();
-    if (inst.tone == TONE_BUZZ) {
+    if (tone == TONE_BUZZ) {
         // the buzzing bridge or the driven amplifier: a soft clip
         double peak = 0.0;
         for (double v : wave) peak = std::max(peak, std::fabs(v));
