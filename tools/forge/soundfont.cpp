@@ -101,7 +101,7 @@ void filter_sweep(const MelodicInstrument& inst, std::vector<GenValue>& g) {
         case TONE_CELESTA:
         case TONE_PLUCK:
         case TONE_BUZZ:
-            g.push_back({GEN_MOD_ENV_TO_FILTER_FC, signed16(2400)});
+            g.push_back({GEN_MOD_ENV_TO_FILTER_FC, signed16(1500)});
             g.push_back({GEN_MOD_ENV_DECAY, timecents(inst.decay_ms / 3.0)});
             g.push_back({GEN_MOD_ENV_SUSTAIN, 1000});
             break;

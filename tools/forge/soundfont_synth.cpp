@@ -18,7 +18,7 @@ namespace {
 
 constexpr double PI = std::numbers::pi;
 constexpr double LOUDEST_PARTIAL_HZ = 12000.0;  // a wave may be played up to nine keys higher
-constexpr double MELODIC_RMS = 0.45;            // every loop's loudness before the table's trim
+constexpr double MELODIC_RMS = 0.36;            // every loop's loudness before the table's trim
 constexpr double DRUM_PEAK = 0.95;
 
 struct Noise {
