@@ -8,7 +8,7 @@ namespace forge {
 const MelodicInstrument MELODIC_INSTRUMENTS[] = {
 //  program name                tone           lo   hi  attack decay sust release cutoff vibrato level
     {   0, "Grand Piano",       TONE_PIANO,    21, 108,    2, 2600,  60,   300,   2000,   0,   -2},
-    {   8, "Celesta",           TONE_CELESTA,  48, 108,    1, 1400,  60,   350,   4000,   0,   -2},
+    {   8, "Celesta",           TONE_CELESTA,  48, 108,    1, 1400,  60,   350,   4000,   0,    0},
     {  14, "Tubular Bells",     TONE_BELL,     48,  96,    2, 4000,  60,   900,      0,   0,   -2},
     {  24, "Nylon Guitar",      TONE_PLUCK,    40,  88,    2, 1800,  60,   250,   2400,   0,    0},
     {  30, "Driven Guitar",     TONE_BUZZ,     36,  88,    4,  900,  10,   180,   3600,   8,   -6},
@@ -21,7 +21,7 @@ const MelodicInstrument MELODIC_INSTRUMENTS[] = {
     {  46, "Harp",              TONE_PLUCK,    24, 103,    1, 2400,  60,   600,   3500,   0,    0},
     {  47, "Timpani",           TONE_TIMPANI,  28,  60,    3, 1900,  60,   600,   1600,   0,   -2},
     {  48, "Strings",           TONE_ENSEMBLE, 28, 103,  140,  600,   3,   420,   3800,   6,   -3},
-    {  53, "Voices Ooh",        TONE_VOICE,    40,  88,  180,  600,   3,   500,   3200,   8,   -3},
+    {  53, "Voices Ooh",        TONE_VOICE,    40,  88,  180,  600,   3,   500,   3200,   8,    0},
     {  56, "Trumpet",           TONE_BRASS,    52,  91,   25,  300,   5,   140,   4500,  10,   -3},
     {  57, "Trombone",          TONE_BRASS,    34,  77,   35,  350,   5,   160,   3000,   8,   -2},
     {  58, "Tuba",              TONE_BRASS,    24,  62,   40,  350,   5,   160,   1500,   0,    0},
@@ -31,7 +31,7 @@ const MelodicInstrument MELODIC_INSTRUMENTS[] = {
     {  71, "Clarinet",          TONE_CLARINET, 48,  91,   20,  300,   2,   120,   3600,   6,   -2},
     {  73, "Flute",             TONE_FLUTE,    55,  98,   35,  300,   2,   160,   5000,  14,   -1},
     {  80, "Square Lead",       TONE_SQUARE,   36,  96,    3,  400,   6,   120,   4000,  10,   -8},
-    {  94, "Halo Pad",          TONE_PAD,      36,  96,  450, 1200,   4,   900,   3200,   0,   -3},
+    {  94, "Halo Pad",          TONE_PAD,      36,  96,  450, 1200,   4,   900,   3200,   0,    0},
     { 104, "Sitar",             TONE_BUZZ,     40,  88,    2, 2200,  60,   400,   5000,   0,   -4},
 };
 

@@ -118,7 +118,7 @@ double harmonic(Tone tone, int h, double f0) {
         case TONE_SAW:
             return 1.0 / h;
         case TONE_PAD:
-            return std::pow(h, -1.6);
+            return std::pow(h, -1.2);
         default:
             return 0.0;
     }
