@@ -5,10 +5,13 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
+#include <complex>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <map>
+#include <numbers>
 #include <set>
 #include <string>
 #include <tuple>
@@ -255,4 +258,62 @@ TEST(InstrumentBank, WithoutItsBankTheGameWarnsOnceAndKeepsTheMixersInstruments)
     EXPECT_EQ(testing::internal::GetCapturedStderr(), "");
     ASSERT_NE(Mix_GetSoundFonts(), nullptr);
     EXPECT_EQ(std::string(Mix_GetSoundFonts()), INSTRUMENT_BANK_FILE);
+}
+
+// Every looped wave must play in tune and without a click at its loop point:
+// its stated pitch (root key and cents) has to match the cycles it holds, and
+// the jump from its last point back to its first must be no bigger than the
+// steps inside it.
+TEST(InstrumentBank, EveryWaveLoopsWithoutAClickAndPlaysAtItsStatedPitch) {
+    const Bytes f = read_file(INSTRUMENT_BANK_FILE);
+    ASSERT_TRUE(is_instrument_bank(INSTRUMENT_BANK_FILE));
+    const auto top = chunks(f, 12, f.size());
+    const auto pdta = chunks(f, top.at("pdta").first, top.at("pdta").second);
+    const auto sdta = chunks(f, top.at("sdta").first, top.at("sdta").second);
+    const size_t smpl = sdta.at("smpl").first;
+    auto point = [&](size_t i) { return double(int16_t(le(f, smpl + 2 * i, 2))); };
+    // the strength of the wave at `cycles` per loop
+    auto strength = [&](size_t start, size_t n, double cycles) {
+        std::complex<double> sum = 0.0;
+        for (size_t i = 0; i < n; ++i)
+            sum +=
+                point(start + i) * std::polar(1.0, -2.0 * std::numbers::pi * cycles * double(i) / double(n));
+        return std::abs(sum) / double(n);
+    };
+    int looped = 0;
+    for (size_t r = pdta.at("shdr").first; r + 2 * 46 <= pdta.at("shdr").second; r += 46) {
+        const std::string name(reinterpret_cast<const char*>(&f[r]));
+        const uint32_t start = le(f, r + 20, 4), end = le(f, r + 24, 4);
+        const uint32_t loop_start = le(f, r + 28, 4), loop_end = le(f, r + 32, 4);
+        if (loop_end <= loop_start) continue;  // a one-shot drum
+        SCOPED_TRACE(name);
+        ++looped;
+        ASSERT_LE(start, loop_start);
+        ASSERT_LE(loop_end, end);
+        const size_t n = loop_end - loop_start;
+        double steepest = 0.0, sum = 0.0;
+        for (size_t i = loop_start; i + 1 < loop_end; ++i) {
+            steepest = std::max(steepest, std::fabs(point(i + 1) - point(i)));
+            sum += point(i) * point(i);
+        }
+        EXPECT_LE(std::fabs(point(loop_start) - point(loop_end - 1)), steepest * 1.05 + 1.0);
+
+        const int root = int(f[r + 40]);
+        const int cents = int(int8_t(f[r + 41]));
+        EXPECT_LE(std::abs(cents), 50);
+        const double hz = 440.0 * std::pow(2.0, (root + cents / 100.0 - 69.0) / 12.0);
+        const double cycles = hz * double(n) / double(le(f, r + 36, 4));
+        // a loop holds a whole number of cycles; the stated pitch is rounded to a cent
+        EXPECT_NEAR(cycles, std::round(cycles), cycles * 0.0003 + 0.01);
+        const double rms = std::sqrt(sum / double(n));
+        double fundamental = 0.0;  // a section's voices spread over neighbouring cycles
+        for (int d = -2; d <= 2; ++d)
+            fundamental = std::max(fundamental, strength(loop_start, n, std::round(cycles) + d));
+        EXPECT_GT(fundamental, 0.05 * rms) << "no fundamental at " << hz << " Hz";
+        if (std::fmod(std::round(cycles), 2.0) == 0.0) {
+            EXPECT_LT(strength(loop_start, n, std::round(cycles) / 2.0), 0.01 * rms)
+                << "sounds an octave low";
+        }
+    }
+    EXPECT_GT(looped, 20);
 }

@@ -96,12 +96,6 @@ struct BankSample {
     int cents = 0;
 };
 
-// The waves of one instrument: one sample per key range.
-struct BankZone {
-    int lo = 0, hi = 127;
-    size_t sample = 0;  // index into the bank's samples
-};
-
 // The tone whose waves an instrument plays: a tremolo section bows the
 // same strings as the plain section.
 inline Tone wave_tone(Tone tone) {
