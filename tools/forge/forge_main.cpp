@@ -17,5 +17,6 @@ int main(int argc, char** argv) {
     forge::forge_sounds(src, out);
     forge::forge_music(src, out);
     forge::forge_contact_sheet(out);
+    forge::forge_icons(out);
     return 0;
 }
