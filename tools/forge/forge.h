@@ -69,5 +69,6 @@ void forge_screens(const std::string& src,
                    const std::string& out);  // title, cursor, labels, pause, story pages
 void forge_sounds(const std::string& src, const std::string& out);  // wav/
 void forge_music(const std::string& src, const std::string& out);   // midi/
+void forge_icons(const std::string& out);  // the desktop icon at every size, icons/hicolor/
 
 }  // namespace forge

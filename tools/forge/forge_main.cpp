@@ -19,5 +19,6 @@ int main(int argc, char** argv) {
     forge::forge_music(src, out);
     forge::forge_soundfont(out);
     forge::forge_contact_sheet(out);
+    forge::forge_icons(out);
     return 0;
 }
