@@ -13,19 +13,29 @@ namespace {
 constexpr int SHOT = 16;  // every shot picture is 16 x 16
 const Vec MID{8, 8};
 
-// The player's first laser: a cyan bolt with a white-hot core.
+// Every shot is hit-tested at its picture's left column and just past its
+// right one, so each bolt is drawn to fill the whole 16 columns: where it is
+// seen crossing a sprite is where it hits.
+
+// The player's first laser: a cyan bolt with a white-hot core, its head a
+// crescent of light as wide as the picture.
 Canvas laser() {
     Canvas cv(SHOT, SHOT);
-    fill(cv, capsule({8, 3}, {8, 13}, 2.6), hex(0x1890ff));
-    fill(cv, capsule({8, 3.5}, {8, 12.5}, 1.6), hex(0x70e8ff));
-    fill(cv, capsule({8, 4}, {8, 10}, 0.8), WHITE);
+    const Shape head = arc({8, 11}, 7.2, 1.5, PI * 1.02, PI * 1.98);
+    fill(cv, grown(head, 0.6), hex(0x1060e0));
+    fill(cv, head, linear({0, 4}, hex(0x50c8ff), {0, 11}, hex(0x1890ff)));
+    fill(cv, capsule({8, 2}, {8, 14}, 2.6), hex(0x1890ff));
+    fill(cv, capsule({8, 2.5}, {8, 13.5}, 1.6), hex(0x70e8ff));
+    fill(cv, capsule({8, 3}, {8, 10}, 0.8), WHITE);
     return cv;
 }
 
-// The second laser: twin green bolts.
+// The second laser: twin green bolts at the picture's edges, joined by a
+// bridge of light.
 Canvas twin_laser() {
     Canvas cv(SHOT, SHOT);
-    for (double x : {5.0, 11.0}) {
+    fill(cv, arc({8, 10}, 5.6, 1.1, PI * 1.05, PI * 1.95), hex(0x60d830));
+    for (double x : {2.4, 13.6}) {
         fill(cv, capsule({x, 2.5}, {x, 13.5}, 2.4), hex(0x30b020));
         fill(cv, capsule({x, 3}, {x, 13}, 1.5), hex(0xb8ff50));
         fill(cv, capsule({x, 3.5}, {x, 9}, 0.7), hex(0xf8fff0));
@@ -34,37 +44,43 @@ Canvas twin_laser() {
 }
 
 // The plasma ball, fired by the ship's third weapon and as the enemies'
-// large bullet: a pulsing orange orb.
+// large bullet: a pulsing orange orb in a dark ring with a pale rim, so it
+// shows on light sand and dark space alike.
 Canvas plasma(int frame) {
     Canvas cv(SHOT, SHOT);
-    static const double RADIUS[3] = {5.5, 6.6, 6.0};
-    const double r = RADIUS[frame];
-    fill(cv, star(MID, r + 1.6, r - 0.6, 8, frame * PI / 12), hex(0xd02858));
+    static const double SPIN[3] = {0, PI / 12, PI / 6};
+    static const double CORE[3] = {4.6, 5.2, 4.9};
+    fill(cv, circle(MID, 8.1), hex(0xffe0b0));
+    fill(cv, star(MID, 7.3, 5.6, 8, SPIN[frame]), hex(0x6a1030));
+    const double r = CORE[frame];
     fill(cv, circle(MID, r), radial(MID - Vec{1.5, 1.5}, r + 1.5, hex(0xffe890), hex(0xff5020)));
     fill(cv, circle(MID - Vec{1.2, 1.2}, r * 0.42), hex(0xfffff0));
     return cv;
 }
 
-// The ship's rocket, nose up, with a flickering flame.
+// The ship's rocket, nose up, on swept fins as wide as the picture, with a
+// flickering flame.
 Canvas rocket(int frame) {
     Canvas cv(SHOT, SHOT);
     const double flame = frame == 0 ? 15.8 : 14;
     fill(cv, taper({8, 9.5}, 2.6, {8, flame}, 0.8), hex(0xff6818));
     fill(cv, taper({8, 9.5}, 1.5, {8, flame - 2.5}, 0.5), hex(0xfff0a0));
-    const Shape fins = polygon({{4.5, 10.5}, {6, 6.5}, {10, 6.5}, {11.5, 10.5}});
+    const Shape fins = polygon({{0.2, 12.5}, {6, 5.5}, {10, 5.5}, {15.8, 12.5}, {10.5, 10.5}, {5.5, 10.5}});
     const Shape body = capsule({8, 3}, {8, 9}, 2.1);
     fill(cv, grown(fins | body, 0.9), hex(0x402030));
-    fill(cv, fins, hex(0xd82838));
+    fill(cv, fins, linear({0, 6}, hex(0xff5058), {0, 12}, hex(0xb01828)));
     fill(cv, body, lit(hex(0xe8ecf4), 1.5, 0.6));
     fill(cv, polygon({{5.9, 4.5}, {8, 0.8}, {10.1, 4.5}}), hex(0xff3040));
     return cv;
 }
 
-// The enemies' small bullet: a spiky red ball that reads as hostile.
+// The enemies' small bullet: a hot red ball in a dark ring with a pale rim
+// and spikes, so it stands out on every backdrop, bright or dark.
 Canvas enemy_bullet() {
     Canvas cv(SHOT, SHOT);
-    fill(cv, star(MID, 7.4, 4.4, 6, 0), hex(0xd01048));
-    fill(cv, circle(MID, 4.9), radial(MID - Vec{1, 1}, 6, hex(0xffe0ec), hex(0xff2060)));
+    fill(cv, star(MID, 8.3, 6.2, 8, 0), hex(0xfff2c0));
+    fill(cv, circle(MID, 6.4), hex(0x300818));
+    fill(cv, circle(MID, 5.0), radial(MID - Vec{1, 1}, 6, hex(0xffe0ec), hex(0xff2060)));
     fill(cv, circle(MID - Vec{1.4, 1.4}, 1.5), WHITE);
     return cv;
 }
