@@ -402,37 +402,6 @@ void set_fires(Canvas& c, const std::vector<Crater>& craters) {
 
 const Rgb ROCK{152, 96, 72};
 
-// A dry river bed winding down the tile: cracked clay between low banks,
-// with a few bushes that still find water.
-float wadi_x(float y) {
-    return 52 + 18 * std::sin(2 * PI * y / TILE + 0.4f) + 7 * std::sin(6 * PI * y / TILE);
-}
-
-void cut_wadi(Ground& g, uint32_t seed) {
-    for (int y = 0; y < TILE; ++y)
-        for (int x = 0; x < TILE; ++x) {
-            const float fx = float(x) + 0.5f, fy = float(y) + 0.5f;
-            const float width = 6 + 3 * wrap_fbm(fx / TILE, fy / TILE, 4, 2, seed + 8);
-            const float d = std::fabs(ring_delta(fx, wadi_x(fy), TILE));
-            if (d > width + 10) continue;
-            const float bank = smoothstep(width, width + 10, d);
-            g.height.at(x, y) = lerp(-1.5f, g.height.get(x, y), bank);
-            if (d < width + 1) {
-                const float crack = cell_edge(fx, fy, 8, seed + 9);
-                Rgb clay = Rgb{206, 182, 146} * (0.95f + 0.1f * wrap_fbm(fx / TILE, fy / TILE, 32, 2, seed));
-                if (crack < 0.6f) clay = clay * 0.86f;
-                g.albedo.at(x, y) = mix(clay, g.albedo.get(x, y), smoothstep(width - 1, width + 1, d));
-            }
-        }
-    Rng rng(seed + 10);
-    for (int i = 0; i < 9; ++i) {
-        const float y = rng.range(0, TILE), side = rng.unit() < 0.5f ? -1.f : 1.f;
-        const float x = wadi_x(y) + side * rng.range(6, 10);
-        lump(g, x, y, rng.range(2.2f, 3.8f), g.height.get(int(x), int(y)), 2.5f, Rgb{96, 112, 58}, rng.next(),
-             0.4f);
-    }
-}
-
 // A butte: a flat rock top with steep banded cliffs and scree at its foot.
 void raise_butte(Ground& g, float cx, float cy, float r, uint32_t seed) {
     const int reach = int(r * 1.6f);
@@ -469,11 +438,13 @@ Ground build_desert(uint32_t seed) {
                 const float crest = 0.84f;
                 return t < crest ? std::pow(t / crest, 1.5f) : std::pow(1 - (t - crest) / (1 - crest), 0.6f);
             };
-            const float bend = 1.8f * (wrap_fbm(u, v, 1, 4, seed + 1) - 0.5f);
-            const float main = dune(1 * u + 3 * v + bend);
-            const float cross = dune(-2 * u + 2 * v + 1.4f * (wrap_fbm(u, v, 2, 3, seed + 5) - 0.5f));
+            // Many small crests rather than a few long ones, bent on a finer
+            // scale than the tile, so the eye finds no line that repeats.
+            const float bend = 2.4f * (wrap_fbm(u, v, 3, 4, seed + 1) - 0.5f);
+            const float main = dune(2 * u + 5 * v + bend);
+            const float cross = dune(-3 * u + 4 * v + 1.6f * (wrap_fbm(u, v, 3, 3, seed + 5) - 0.5f));
             const float profile = std::max(main, 0.6f * cross);
-            const float tall = 3 + 12 * smoothstep(0.3f, 0.7f, wrap_fbm(u, v, 2, 3, seed + 2));
+            const float tall = 2 + 7 * smoothstep(0.3f, 0.7f, wrap_fbm(u, v, 4, 3, seed + 2));
             // Wind ripples on the gentle slopes.
             const float ripple =
                 0.22f * std::sin(2 * PI * (14 * u - 9 * v) + 6 * wrap_fbm(u, v, 4, 2, seed + 3));
@@ -482,26 +453,38 @@ Ground build_desert(uint32_t seed) {
             Rgb sand = mix(Rgb{204, 156, 100}, Rgb{232, 194, 138}, clamp01(0.35f + 0.6f * profile));
             g.albedo.at(x, y) = sand * (0.9f + 0.2f * tone);
         }
-    cut_wadi(g, seed);
+    // Small buttes and boulder fields, thrown at random but kept apart so
+    // they spread evenly and none stands out as the tile's landmark.
     Rng rng(seed * 13 + 5);
-    // A flat-topped butte with cliffs, then boulder fields.
-    const float butte_y = rng.range(0, TILE);
-    raise_butte(g, wadi_x(butte_y) + rng.range(90, 130), butte_y, 22, seed + 6);
-    for (int c = 0; c < 3; ++c) {
-        const float cy = rng.range(0, TILE), cx = wadi_x(cy) + rng.range(40, 210);
-        for (int y = -22; y <= 22; ++y)
-            for (int x = -22; x <= 22; ++x) {
+    std::vector<std::pair<float, float>> rocks;
+    for (int tries = 0; rocks.size() < 9 && tries < 5000; ++tries) {
+        const float x = rng.range(0, TILE), y = rng.range(0, TILE);
+        bool crowded = false;
+        for (const auto& r : rocks) {
+            const float dx = ring_delta(x, r.first, TILE), dy = ring_delta(y, r.second, TILE);
+            crowded = crowded || dx * dx + dy * dy < 62 * 62;
+        }
+        if (!crowded) rocks.push_back({x, y});
+    }
+    for (size_t i = 0; i < rocks.size(); ++i) {
+        const float cx = rocks[i].first, cy = rocks[i].second;
+        if (i % 3 == 0) {
+            raise_butte(g, cx, cy, rng.range(7, 10), seed + 6 + uint32_t(i));
+            continue;
+        }
+        for (int y = -14; y <= 14; ++y)
+            for (int x = -14; x <= 14; ++x) {
                 const float d = std::sqrt(float(x * x + y * y));
-                if (d > 22) continue;
+                if (d > 14) continue;
                 const int px = int(cx) + x, py = int(cy) + y;
-                g.albedo.at(px, py) = mix(g.albedo.get(px, py), Rgb{176, 130, 92}, 0.45f * (1 - d / 22));
-                g.height.at(px, py) *= 0.4f + 0.6f * d / 22;  // dunes thin out round the rock
+                g.albedo.at(px, py) = mix(g.albedo.get(px, py), Rgb{176, 130, 92}, 0.35f * (1 - d / 14));
+                g.height.at(px, py) *= 0.5f + 0.5f * d / 14;  // dunes thin out round the rock
             }
-        const int n = 3 + rng.below(4);
-        for (int i = 0; i < n; ++i) {
-            const float a = rng.range(0, 2 * PI), r = rng.range(0, 11);
+        const int n = 2 + rng.below(3);
+        for (int k = 0; k < n; ++k) {
+            const float a = rng.range(0, 2 * PI), r = rng.range(0, 7);
             const float bx = cx + r * std::cos(a), by = cy + r * std::sin(a);
-            lump(g, bx, by, rng.range(3, 7), g.height.get(int(bx), int(by)), rng.range(4, 7),
+            lump(g, bx, by, rng.range(2.5f, 5), g.height.get(int(bx), int(by)), rng.range(3, 5),
                  ROCK * rng.range(0.85f, 1.1f), rng.next(), 0.35f);
         }
     }
@@ -550,7 +533,8 @@ void forge_land_tiles(const std::string& out) {
     dusk.sun_height = 0.45f;
     dusk.shadow_tint = {90, 70, 160};
     Canvas sand2 = light_tile(dusk_dunes.albedo, dusk_dunes.height, dusk);
-    grade(sand2, {0.8f, 0.58f, 0.48f}, {60, 30, 66}, 0.12f);
+    // A cool violet dusk: the red boss of this stage must stand out on it.
+    grade(sand2, {0.66f, 0.6f, 0.7f}, {70, 64, 120}, 0.2f);
     soften(sand2, 0.9f, 0.9f);
     write_bmp16(out + "/bmp/sand2.bmp", to_image(sand2));
 }
