@@ -96,16 +96,21 @@ Colour fire(double heat) {
     return mix(RAMP[i], RAMP[i + 1], t - i);
 }
 
-// One picture of an explosion of the given size. `t` runs 0 (the flash)
-// to 1 (the last wisps): a cluster of fire puffs swells, drifts apart, cools
-// through yellow and red and ends as a few puffs of smoke.
+// One picture of an explosion of the given size. `t` runs 0 (the flash) to
+// 1 (the last wisps). It blooms to fill its whole box: a white star of a
+// flash, then a fireball swelling to the edges inside a shock ring, breaking
+// into fire and flung debris, cooling through red into smoke. A boss's end
+// and the ship's loss lay several of these over each other, so each is
+// lopsided, and the copies overlap as a ragged whole rather than a row of
+// alike puffs.
 Canvas explosion(int size, double t, uint32_t seed) {
     Canvas cv(size, size);
     const double scale = size / 64.0;
+    const bool large = size >= 32;
     const Vec c{size / 2.0, size / 2.0};
-    const double spread = 0.35 + 1.2 * t;
-    const double swell = 0.78 + 0.85 * t - 1.05 * t * t;
-    const double heat = 1 - 0.82 * t;
+    const double spread = 0.5 + 1.3 * t;
+    const double swell = 1.0 + 0.7 * t - 0.8 * t * t;
+    const double heat = 1 - 0.85 * t;
 
     struct Puff {
         Vec at;
@@ -113,13 +118,16 @@ Canvas explosion(int size, double t, uint32_t seed) {
     };
     std::vector<Puff> puffs;
     Rng rng(seed);
-    const int count = size >= 32 ? 8 : 5;
+    const int count = large ? 11 : 5;
+    // The fireball leans to one side: its puffs crowd toward a random heading.
+    const double lean = rng.range(0, 2 * PI);
     for (int i = 0; i < count; ++i) {
         const double a = 2 * PI * i / count + rng.range(-0.4, 0.4);
-        const double d = (i == 0 ? 0 : rng.range(4, 11)) * scale * spread;
-        puffs.push_back({c + Vec{std::cos(a), std::sin(a)} * d, rng.range(9, 13) * scale * swell});
+        const double toward = 1 + 0.35 * std::cos(a - lean);
+        const double d = (i == 0 ? 0 : rng.range(5, 14)) * scale * spread * toward;
+        puffs.push_back({c + Vec{std::cos(a), std::sin(a)} * d, rng.range(8, 13) * scale * swell});
     }
-    const double wobble = size >= 32 ? 2.5 : 0;
+    const double wobble = large ? 3 : 0;
     auto cluster = [&](double k) {
         return Shape{[puffs, k, wobble, seed](Vec p) {
                          double d = 1e9;
@@ -129,22 +137,57 @@ Canvas explosion(int size, double t, uint32_t seed) {
                      Box{0, 0, 1e4, 1e4}};
     };
 
-    // The first flash is a spiky burst behind the ball.
-    if (t == 0)
-        fill(cv, star(c, size * 0.34, size * 0.16, 8, 0.2), radial(c, size * 0.34, WHITE, hex(0xffc838)));
-    // Sparks flung out while the blast is young.
-    if (t > 0 && t < 0.7) {
-        for (int i = 0; i < count + 2; ++i) {
-            const double a = rng.range(0, 2 * PI);
-            const double d = size * rng.range(0.34, 0.46);
+    // The flash: white-hot tongues of uneven length bursting from a core,
+    // filling most of the box.
+    if (t == 0) {
+        Shape burst = circle(c, size * 0.26);
+        for (int i = 0; i < 11; ++i) {
+            const double a = 2 * PI * i / 11 + rng.range(-0.2, 0.2);
             const Vec dir{std::cos(a), std::sin(a)};
-            fill(cv, taper(c + dir * (d - 7 * scale - 1), 0.5 + scale * 0.8, c + dir * d, 0.4),
-                 fire(heat + 0.1));
+            burst = burst | taper(c, size * 0.12, c + dir * (size * rng.range(0.3, 0.49)), 0.5 + scale * 0.6);
+        }
+        fill(cv, burst, radial(c, size * 0.49, WHITE, hex(0xff9a28)));
+        fill(cv, circle(c, size * 0.2), radial(c, size * 0.2, WHITE, hex(0xfff0a0)));
+        return cv;
+    }
+    // The shock ring races out while the fire is young, breaking up as it goes.
+    if (t < 0.6) {
+        const double r = size * (0.36 + 0.16 * t) - 1;
+        const double w = 0.7 + 0.9 * scale;
+        if (t < 0.4) {
+            fill(cv, ring(c, r, w), hex(0xfff4c0));
+        } else {
+            for (int k = 0; k < 5; ++k) {
+                const double a0 = 2 * PI * k / 5 + rng.range(0, 0.5);
+                fill(cv, arc(c, r, w, a0, a0 + rng.range(0.6, 0.9)), hex(0xffe090));
+            }
+        }
+    }
+    // Sparks flung out while the blast is young.
+    if (t < 0.7) {
+        for (int i = 0; i < count + 3; ++i) {
+            const double a = rng.range(0, 2 * PI);
+            const double d = size * rng.range(0.36, 0.48);
+            const Vec dir{std::cos(a), std::sin(a)};
+            fill(cv, taper(c + dir * (d - 8 * scale - 1), 0.5 + scale * 0.9, c + dir * d, 0.4),
+                 fire(heat + 0.15));
         }
     }
     fill(cv, cluster(1), lit(fire(heat * 0.72), 6 * scale + 1, 0.2));
     fill(cv, cluster(0.7), lit(fire(heat * 0.9 + 0.05), 4 * scale + 1, 0.3));
     if (heat > 0.4) fill(cv, cluster(0.4), fire(heat + 0.2));
+    // Debris: dark shards thrown clear of the fire, catching its light.
+    if (large && t > 0.2 && t < 0.9) {
+        for (int i = 0; i < 7; ++i) {
+            const double a = rng.range(0, 2 * PI);
+            const Vec at = c + Vec{std::cos(a), std::sin(a)} * (size * rng.range(0.3, 0.46));
+            const double r = rng.range(1.6, 3.2) * scale + 0.6;
+            const double spin = rng.range(0, PI);
+            const Shape shard = polygon({at + rotated({r, 0}, spin), at + rotated({-r * 0.6, r * 0.8}, spin),
+                                         at + rotated({-r * 0.5, -r * 0.9}, spin)});
+            fill_outlined(cv, shard, lit(hex(0x5a5058), 1, 0.5), hex(0xb84020), 0.8);
+        }
+    }
     return cv;
 }
 
