@@ -1,5 +1,5 @@
 // Sea tiles: the bright sea of level 3 with its small isles and reefs, and
-// the stormy sea of its boss stage with rocks awash.
+// the open stormy sea of its boss stage.
 #include <algorithm>
 #include <cmath>
 
@@ -51,7 +51,6 @@ struct Lobe {
 struct Isle {
     std::vector<Lobe> lobes;  // overlapping circles give the outline
     bool land;
-    bool rocky = false;  // bare rock instead of sand and jungle
 };
 
 struct Sea {
@@ -109,11 +108,6 @@ void raise_isle(Sea& s, const Isle& isle, const SeaLook& look, uint32_t seed) {
             }
             s.wet.at(x, y) = 0;
             const float inland = -d * scale;  // pixels from the shore
-            if (isle.rocky) {
-                s.height.at(x, y) = 2 + inland * 1.2f + 2 * wrap_fbm(u, v, 32, 2, seed + 3);
-                s.albedo.at(x, y) = Rgb{104, 104, 108} * (0.85f + 0.3f * wrap_fbm(u, v, 32, 3, seed + 4));
-                continue;
-            }
             if (inland < 2.5f) {
                 s.albedo.at(x, y) = Rgb{234, 216, 160} * (0.94f + 0.12f * wrap_fbm(u, v, 32, 2, seed + 1));
                 s.height.at(x, y) = 0.3f * inland;
@@ -129,7 +123,7 @@ void raise_isle(Sea& s, const Isle& isle, const SeaLook& look, uint32_t seed) {
         }
     // Palms scattered on the land: little bumps that catch the light.
     Rng rng(seed);
-    for (int i = 0; i < int(scale * 3) && isle.land && !isle.rocky; ++i) {
+    for (int i = 0; i < int(scale * 3) && isle.land; ++i) {
         const Lobe& l = isle.lobes[size_t(rng.below(int(isle.lobes.size())))];
         const float a = rng.range(0, 2 * PI), r = l.r * std::sqrt(rng.unit());
         const int ix = int(l.x + r * std::cos(a)), iy = int(l.y + r * std::sin(a));
@@ -269,12 +263,7 @@ void forge_sea_tiles(const std::string& out) {
     storm.seed = 900;
     Sea rough;
     paint_water(rough, storm);
-    // Three ridges of bare rock awash, far apart, none of them a landmark.
-    uint32_t rock_seed = 906;
-    for (const Lobe& l : scatter(3, 120, 6, 8, 905)) {
-        const Lobe a{l.x + l.r, l.y + l.r * 0.4f, l.r * 0.7f}, b{l.x - l.r, l.y - l.r * 0.3f, l.r * 0.6f};
-        raise_isle(rough, Isle{{l, a, b}, true, true}, storm, rock_seed++);
-    }
+    // Open storm water only: rocks this small read as specks in a fight.
     Canvas water2 = render_sea(rough, storm);
     soften(water2, 0.9f, 0.85f);
     write_bmp16(out + "/bmp/water2.bmp", to_image(water2));

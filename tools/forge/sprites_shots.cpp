@@ -124,8 +124,11 @@ Canvas explosion(int size, double t, uint32_t seed) {
     for (int i = 0; i < count; ++i) {
         const double a = 2 * PI * i / count + rng.range(-0.4, 0.4);
         const double toward = 1 + 0.35 * std::cos(a - lean);
-        const double d = (i == 0 ? 0 : rng.range(5, 14)) * scale * spread * toward;
-        puffs.push_back({c + Vec{std::cos(a), std::sin(a)} * d, rng.range(8, 13) * scale * swell});
+        // Every other puff heads for a corner of the box, so neighbouring
+        // blasts run together instead of sitting apart as round balls.
+        const double corner = i % 2 ? 1.25 : 1.0;
+        const double d = (i == 0 ? 0 : rng.range(5, 14)) * scale * spread * toward * corner;
+        puffs.push_back({c + Vec{std::cos(a), std::sin(a)} * d, rng.range(6, 14) * scale * swell});
     }
     const double wobble = large ? 3 : 0;
     auto cluster = [&](double k) {
@@ -150,17 +153,14 @@ Canvas explosion(int size, double t, uint32_t seed) {
         fill(cv, circle(c, size * 0.2), radial(c, size * 0.2, WHITE, hex(0xfff0a0)));
         return cv;
     }
-    // The shock ring races out while the fire is young, breaking up as it goes.
-    if (t < 0.6) {
-        const double r = size * (0.36 + 0.16 * t) - 1;
-        const double w = 0.7 + 0.9 * scale;
-        if (t < 0.4) {
-            fill(cv, ring(c, r, w), hex(0xfff4c0));
-        } else {
-            for (int k = 0; k < 5; ++k) {
-                const double a0 = 2 * PI * k / 5 + rng.range(0, 0.5);
-                fill(cv, arc(c, r, w, a0, a0 + rng.range(0.6, 0.9)), hex(0xffe090));
-            }
+    // Torn arcs of a shock wave race out while the fire is young; never a
+    // whole ring, which would read as a bubble.
+    if (t < 0.6 && large) {
+        const double r = size * (0.38 + 0.14 * t) - 1;
+        const double w = 0.5 + 0.6 * scale;
+        for (int k = 0; k < 4; ++k) {
+            const double a0 = 2 * PI * k / 4 + rng.range(0, 0.8);
+            fill(cv, arc(c, r, w, a0, a0 + rng.range(0.4, 0.8)), fire(heat + 0.1));
         }
     }
     // Sparks flung out while the blast is young.
