@@ -400,7 +400,8 @@ void set_fires(Canvas& c, const std::vector<Crater>& craters) {
 
 // ---- desert -------------------------------------------------------------------
 
-const Rgb ROCK{152, 96, 72};
+// Weathered grey-tan: rocks must not share the red of the enemies' bullets.
+const Rgb ROCK{170, 148, 122};
 
 // A butte: a flat rock top with steep banded cliffs and scree at its foot.
 void raise_butte(Ground& g, float cx, float cy, float r, uint32_t seed) {
@@ -419,7 +420,7 @@ void raise_butte(Ground& g, float cx, float cy, float r, uint32_t seed) {
             if (d < r * 1.25f) {
                 // Strata show as bands on the cliff; the top is paler and worn.
                 const float band = 0.9f + 0.1f * std::sin(top * 2.4f);
-                const Rgb c = cliff > 0.98f ? Rgb{186, 130, 92} : ROCK * band;
+                const Rgb c = cliff > 0.98f ? Rgb{200, 176, 142} : ROCK * band;
                 g.albedo.at(px, py) =
                     c * (0.92f + 0.16f * wrap_fbm(float(px) / TILE, float(py) / TILE, 32, 2, seed));
             }
