@@ -2,6 +2,7 @@
 // hit-tested on, column by column, with the game's own pixel test.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <string>
 #include <vector>
@@ -175,5 +176,55 @@ TEST(ShotArt, EnemyBulletsHitTheShipWhereTheyVisiblyCrossIt) {
         ASSERT_GT(tally.seen, 0);
         EXPECT_LT(tally.missed_percent(), MOST_MISSED_PERCENT);
         EXPECT_LT(tally.phantom_percent(), MOST_MISSED_PERCENT);
+    }
+}
+
+namespace {
+
+// How much neighbouring lines of a tile differ (mean over a line of the
+// summed red, green and blue differences): the median over every pair inside
+// the tile, and the pair that meets where the tile wraps round.
+struct Seam {
+    double inside = 0;
+    double edge = 0;
+};
+
+Seam seam(SDL_Surface* tile, bool across) {
+    const int n = across ? tile->w : tile->h;
+    const int m = across ? tile->h : tile->w;
+    auto at = [&](int line, int i) {
+        return across ? surface_pixel(tile, line, i) : surface_pixel(tile, i, line);
+    };
+    auto line_diff = [&](int a, int b) {
+        double sum = 0;
+        for (int i = 0; i < m; ++i) {
+            const Rgb p = at(a, i), q = at(b, i);
+            sum += std::abs(p.r - q.r) + std::abs(p.g - q.g) + std::abs(p.b - q.b);
+        }
+        return sum / m;
+    };
+    std::vector<double> inside;
+    for (int k = 0; k + 1 < n; ++k) inside.push_back(line_diff(k, k + 1));
+    std::nth_element(inside.begin(), inside.begin() + inside.size() / 2, inside.end());
+    return Seam{inside[inside.size() / 2], line_diff(n - 1, 0)};
+}
+
+}  // namespace
+
+// The screen shows a grid of one tile, so its right edge meets its left and
+// its bottom its top: a feature that stops at an edge draws a line across
+// the whole screen.
+TEST(ShotArt, BackgroundTilesJoinWithoutASeamAcrossAndDown) {
+    for (const char* path : {"bmp/rural.bmp", "bmp/rural2.bmp", "bmp/openspace.bmp", "bmp/lvl1bossbg.bmp",
+                             "bmp/water.bmp", "bmp/water2.bmp", "bmp/sand.bmp", "bmp/sand2.bmp"}) {
+        SDL_Surface* tile = SDL_LoadBMP(path);
+        ASSERT_NE(tile, nullptr) << path;
+        for (bool across : {true, false}) {
+            const Seam s = seam(tile, across);
+            EXPECT_GT(s.inside, 0) << path << ": a tile of one flat colour";
+            EXPECT_LT(s.edge, 2 * s.inside)
+                << path << (across ? " joins its neighbour badly across" : " joins its neighbour badly down");
+        }
+        SDL_FreeSurface(tile);
     }
 }
