@@ -65,6 +65,7 @@ void fill_rect(Ground& g, int x0, int y0, int w, int h, Rgb colour, float height
 // ---- farmland -----------------------------------------------------------------
 
 enum class Crop { Pasture, Wheat, Ploughed, Rows, Rapeseed, Fallow, Orchard };
+constexpr int CROP_KINDS = 7;
 
 struct Field {
     float x, y;  // seed point of the field's cell
@@ -106,8 +107,6 @@ constexpr int FARM_W = 34, FARM_H = 26;
 std::vector<Field> lay_out_fields() {
     // Seed points thrown at random but kept apart, so the fields come out of
     // even size with no grid to them.
-    const Crop crops[7] = {Crop::Pasture,  Crop::Wheat,  Crop::Ploughed, Crop::Rows,
-                           Crop::Rapeseed, Crop::Fallow, Crop::Orchard};
     Rng rng(1901);
     std::vector<Field> fields;
     for (int tries = 0; int(fields.size()) < FIELD_COUNT && tries < 20000; ++tries) {
@@ -123,8 +122,8 @@ std::vector<Field> lay_out_fields() {
         f.y = y;
         // The least used crop that none of the near fields has, so that no
         // two alike lie side by side and draw the eye into a pattern.
-        int used[7] = {};
-        bool beside[7] = {};
+        int used[CROP_KINDS] = {};
+        bool beside[CROP_KINDS] = {};
         for (const Field& o : fields) {
             const int k = int(o.crop);
             ++used[k];
@@ -132,13 +131,11 @@ std::vector<Field> lay_out_fields() {
             beside[k] = beside[k] || dx * dx + dy * dy < 2.6f * FIELD_SPACING * FIELD_SPACING;
         }
         int pick = -1;
-        for (int k = 0; k < 7; ++k) {
-            // Orchards count double: they are busy to look at.
-            const int weight = used[k] * (crops[k] == Crop::Orchard ? 2 : 1);
-            const int best = pick < 0 ? 1 << 20 : used[pick] * (crops[pick] == Crop::Orchard ? 2 : 1);
-            if (!beside[k] && weight < best) pick = k;
-        }
-        f.crop = crops[pick < 0 ? fields.size() % 6 : size_t(pick)];
+        // Orchards count double: they are busy to look at.
+        auto weight = [&](int k) { return used[k] * (Crop(k) == Crop::Orchard ? 2 : 1); };
+        for (int k = 0; k < CROP_KINDS; ++k)
+            if (!beside[k] && (pick < 0 || weight(k) < weight(pick))) pick = k;
+        f.crop = Crop(pick < 0 ? int(fields.size() % 6) : pick);
         f.angle = rng.range(0, PI);
         f.tone = rng.range(-1, 1);
         fields.push_back(f);
