@@ -22,6 +22,7 @@ constexpr int SHIELD_STEP = 64;                          // bar pixels per shiel
 
 constexpr int DIGIT = 24;  // one score digit's cell
 constexpr int BOSS_BAR_W = 800, BOSS_BAR_H = 16;
+constexpr int BOSS_LABEL_W = 52;  // the lettered plate at the bar's left end
 
 // The bar's colour along its length: red when nearly empty, through amber
 // and yellow, to green at full shields.
@@ -271,6 +272,32 @@ void forge_boss_bar(const std::string& out) {
             if (y == BOSS_BAR_H - 1) c = base * 0.3f;
             img.at(x, y) = pack(c);
         }
+    // Lettered at its left end, where it stays in view until the boss is
+    // nearly beaten: a red strip alone says nothing about what it measures.
+    Image plate(BOSS_LABEL_W, BOSS_BAR_H);
+    for (int y = 0; y < BOSS_BAR_H; ++y)
+        for (int x = 0; x < BOSS_LABEL_W; ++x) {
+            Rgb c = tube(Rgb{70, 14, 30}, (float(y) + 0.5f) / BOSS_BAR_H);
+            if (x >= BOSS_LABEL_W - 2) c = Rgb{255, 214, 150} * (x == BOSS_LABEL_W - 1 ? 0.5f : 1.f);
+            plate.at(x, y) = pack(c);
+        }
+    Shape label(BOSS_LABEL_W, BOSS_BAR_H, 4);
+    label.add_text("DejaVuSans-Bold.ttf", 13, float(BOSS_LABEL_W - 2) / 2, float(BOSS_BAR_H) / 2, "BOSS",
+                   0.15f);
+    label.finish();
+    Letters style;
+    style.top = {255, 250, 226};
+    style.middle = {255, 222, 140};
+    style.bottom = {250, 170, 70};
+    style.y0 = 2;
+    style.y1 = BOSS_BAR_H - 2;
+    style.outline = {40, 6, 14};
+    style.outline_width = 1.2f;
+    style.bevel = 0.3f;
+    style.bevel_width = 1.2f;
+    paint_letters(plate, label, style);
+    for (int y = 0; y < BOSS_BAR_H; ++y)
+        for (int x = 0; x < BOSS_LABEL_W; ++x) img.at(x, y) = plate.at(x, y);
     write_bmp16(out + "/bmp/thebosshp.bmp", img);
 }
 

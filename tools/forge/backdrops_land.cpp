@@ -65,6 +65,7 @@ void fill_rect(Ground& g, int x0, int y0, int w, int h, Rgb colour, float height
 // ---- farmland -----------------------------------------------------------------
 
 enum class Crop { Pasture, Wheat, Ploughed, Rows, Rapeseed, Fallow, Orchard };
+constexpr int CROP_KINDS = 7;
 
 struct Field {
     float x, y;  // seed point of the field's cell
@@ -73,50 +74,68 @@ struct Field {
     float tone;   // small shift of the field's colour
 };
 
-// The main road runs down the tile, swinging left and right; whole sine
-// periods per tile so it joins its neighbours.
-float road_x(float y) {
-    return 140 + 22 * std::sin(2 * PI * y / TILE) + 9 * std::sin(4 * PI * y / TILE + 1.3f);
+// The tile repeats three times across the screen and on down, so nothing in
+// it may stand out alone: many small fields of every crop, a net of lanes
+// along some of their borders, several small farmsteads, copses and ponds
+// spread evenly. Every field and lane wraps round the tile's edges.
+
+constexpr int FIELD_COUNT = 17;
+constexpr float FIELD_SPACING = 46;  // least distance between two fields' seed points
+
+// Field borders that carry a lane rather than a hedge; a few of the lanes
+// are paved.
+float border_hash(int a, int b) {
+    return float(hash3(uint32_t(std::min(a, b)), uint32_t(std::max(a, b)), 1907) % 1000) / 1000.f;
 }
-float road_slope(float y) {
-    return 22 * 2 * PI / TILE * std::cos(2 * PI * y / TILE) +
-           9 * 4 * PI / TILE * std::cos(4 * PI * y / TILE + 1.3f);
+bool is_lane(int a, int b) {
+    return border_hash(a, b) < 0.34f;
 }
-// The farm track crosses the tile from side to side.
-float track_y(float x) {
-    return 58 + 14 * std::sin(2 * PI * x / TILE + 0.5f);
-}
-float track_slope(float x) {
-    return 14 * 2 * PI / TILE * std::cos(2 * PI * x / TILE + 0.5f);
+bool is_paved(int a, int b) {
+    return border_hash(a, b) < 0.1f;
 }
 
-float road_distance(float x, float y) {
-    const float s = road_slope(y);
-    return std::fabs(ring_delta(x, road_x(y), TILE)) / std::sqrt(1 + s * s);
-}
-float track_distance(float x, float y) {
-    const float s = track_slope(x);
-    return std::fabs(ring_delta(y, track_y(x), TILE)) / std::sqrt(1 + s * s);
-}
+constexpr float LANE_HALF = 2.6f;
+constexpr float ROAD_HALF = 3.6f;
 
-constexpr float ROAD_HALF = 4.5f;
-constexpr float TRACK_HALF = 2.2f;
-
-// Where the farmyard sits, beside the main road.
-constexpr int FARM_Y = 176;
-constexpr int FARM_W = 58, FARM_H = 44;
+// A small farmstead: house, barn and yard, sitting in a field.
+struct Farmstead {
+    int x, y;
+    bool barn_left;
+};
+constexpr int FARM_W = 34, FARM_H = 26;
 
 std::vector<Field> lay_out_fields() {
-    // Nine fields on a jittered three-by-three grid, so they join up round the tile.
-    const Crop crops[9] = {Crop::Pasture,  Crop::Wheat, Crop::Ploughed, Crop::Rows,   Crop::Pasture,
-                           Crop::Rapeseed, Crop::Wheat, Crop::Fallow,   Crop::Orchard};
+    // Seed points thrown at random but kept apart, so the fields come out of
+    // even size with no grid to them.
     Rng rng(1901);
     std::vector<Field> fields;
-    for (int i = 0; i < 9; ++i) {
+    for (int tries = 0; int(fields.size()) < FIELD_COUNT && tries < 20000; ++tries) {
+        const float x = rng.range(0, TILE), y = rng.range(0, TILE);
+        bool crowded = false;
+        for (const Field& f : fields) {
+            const float dx = ring_delta(x, f.x, TILE), dy = ring_delta(y, f.y, TILE);
+            crowded = crowded || dx * dx + dy * dy < FIELD_SPACING * FIELD_SPACING;
+        }
+        if (crowded) continue;
         Field f;
-        f.x = (float(i % 3) + 0.5f) * TILE / 3 + rng.range(-22, 22);
-        f.y = (float(i / 3) + 0.5f) * TILE / 3 + rng.range(-22, 22);
-        f.crop = crops[i];
+        f.x = x;
+        f.y = y;
+        // The least used crop that none of the near fields has, so that no
+        // two alike lie side by side and draw the eye into a pattern.
+        int used[CROP_KINDS] = {};
+        bool beside[CROP_KINDS] = {};
+        for (const Field& o : fields) {
+            const int k = int(o.crop);
+            ++used[k];
+            const float dx = ring_delta(x, o.x, TILE), dy = ring_delta(y, o.y, TILE);
+            beside[k] = beside[k] || dx * dx + dy * dy < 2.6f * FIELD_SPACING * FIELD_SPACING;
+        }
+        int pick = -1;
+        // Orchards count double: they are busy to look at.
+        auto weight = [&](int k) { return used[k] * (Crop(k) == Crop::Orchard ? 2 : 1); };
+        for (int k = 0; k < CROP_KINDS; ++k)
+            if (!beside[k] && (pick < 0 || weight(k) < weight(pick))) pick = k;
+        f.crop = Crop(pick < 0 ? int(fields.size() % 6) : pick);
         f.angle = rng.range(0, PI);
         f.tone = rng.range(-1, 1);
         fields.push_back(f);
@@ -124,12 +143,17 @@ std::vector<Field> lay_out_fields() {
     return fields;
 }
 
-// Nearest field at a point and the distance to its border.
-void nearest_field(const std::vector<Field>& fields, float x, float y, int& which, float& border, float& lx,
-                   float& ly) {
+// Nearest field at a point, the field across its nearest border, the
+// distance to that border, and the point relative to the field's seed.
+struct FieldSpot {
+    int which = 0, other = 0;
+    float border = 0, lx = 0, ly = 0;
+};
+
+FieldSpot nearest_field(const std::vector<Field>& fields, float x, float y) {
     float best = 1e9f, second = 1e9f;
     float bx = 0, by = 0, sx = 0, sy = 0;
-    which = 0;
+    FieldSpot f;
     for (size_t i = 0; i < fields.size(); ++i) {
         const float dx = ring_delta(x, fields[i].x, TILE), dy = ring_delta(y, fields[i].y, TILE);
         const float d = dx * dx + dy * dy;
@@ -137,20 +161,23 @@ void nearest_field(const std::vector<Field>& fields, float x, float y, int& whic
             second = best;
             sx = bx;
             sy = by;
+            f.other = f.which;
             best = d;
             bx = dx;
             by = dy;
-            which = int(i);
+            f.which = int(i);
         } else if (d < second) {
             second = d;
             sx = dx;
             sy = dy;
+            f.other = int(i);
         }
     }
     const float gap = std::sqrt((sx - bx) * (sx - bx) + (sy - by) * (sy - by));
-    border = (second - best) / (2 * std::max(gap, 1e-3f));
-    lx = bx;
-    ly = by;
+    f.border = (second - best) / (2 * std::max(gap, 1e-3f));
+    f.lx = bx;
+    f.ly = by;
+    return f;
 }
 
 Rgb crop_colour(const Field& f, float lx, float ly, float u, float v, float& relief) {
@@ -169,7 +196,7 @@ Rgb crop_colour(const Field& f, float lx, float ly, float u, float v, float& rel
         case Crop::Ploughed: {
             const float rows = std::sin(along * 2 * PI / 4);
             relief = 0.35f * rows;
-            return Rgb{146, 104, 70} * (1 + 0.05f * f.tone + 0.06f * rows + 0.25f * mottle);
+            return Rgb{158, 126, 88} * (1 + 0.05f * f.tone + 0.06f * rows + 0.25f * mottle);
         }
         case Crop::Rows: {
             const float rows = 0.5f + 0.5f * std::sin(along * 2 * PI / 6);
@@ -178,7 +205,7 @@ Rgb crop_colour(const Field& f, float lx, float ly, float u, float v, float& rel
                    (1 + 0.2f * mottle);
         }
         case Crop::Rapeseed:
-            return Rgb{222, 204, 78} * (1 + 0.03f * f.tone + 0.3f * mottle);
+            return Rgb{212, 198, 98} * (1 + 0.03f * f.tone + 0.3f * mottle);
         case Crop::Fallow:
             return mix(Rgb{150, 150, 96}, Rgb{128, 140, 84}, clamp01(0.5f + 2 * mottle));
         case Crop::Orchard:
@@ -187,144 +214,114 @@ Rgb crop_colour(const Field& f, float lx, float ly, float u, float v, float& rel
     return {};
 }
 
+// The wobble that keeps field borders from looking ruled; lanes and hedges
+// follow the same wobbled borders.
+FieldSpot wobbly_field(const std::vector<Field>& fields, float x, float y) {
+    const float u = x / TILE, v = y / TILE;
+    const float wx = x + 4 * (wrap_fbm(u, v, 4, 3, 11) - 0.5f);
+    const float wy = y + 4 * (wrap_fbm(u, v, 4, 3, 12) - 0.5f);
+    return nearest_field(fields, wx, wy);
+}
+
+bool near_lane(const std::vector<Field>& fields, float x, float y, float margin) {
+    const FieldSpot f = wobbly_field(fields, x, y);
+    return is_lane(f.which, f.other) && f.border < ROAD_HALF + 1 + margin;
+}
+
 void paint_fields(Ground& g, const std::vector<Field>& fields) {
     for (int y = 0; y < TILE; ++y)
         for (int x = 0; x < TILE; ++x) {
             const float u = float(x) / TILE, v = float(y) / TILE;
-            // A little wobble keeps the field borders from looking ruled.
-            const float wx = float(x) + 4 * (wrap_fbm(u, v, 4, 3, 11) - 0.5f);
-            const float wy = float(y) + 4 * (wrap_fbm(u, v, 4, 3, 12) - 0.5f);
-            int which;
-            float border, lx, ly;
-            nearest_field(fields, wx, wy, which, border, lx, ly);
+            const FieldSpot f = wobbly_field(fields, float(x), float(y));
             float relief;
-            Rgb c = crop_colour(fields[size_t(which)], lx, ly, u, v, relief);
+            Rgb c = crop_colour(fields[size_t(f.which)], f.lx, f.ly, u, v, relief);
             // A grass margin runs round each field inside the hedge.
-            if (border < 5) c = mix(c, Rgb{124, 150, 84}, 0.6f * (1 - smoothstep(3, 5, border)));
+            if (f.border < 5) c = mix(c, Rgb{124, 150, 84}, 0.6f * (1 - smoothstep(3, 5, f.border)));
             g.albedo.at(x, y) = c;
             g.height.at(x, y) = relief;
-            // Hedges along the borders, thinning out and gapped at gates.
+            if (is_lane(f.which, f.other)) {
+                // A lane between the two fields: tarmac with gravel verges, or
+                // a dirt track with two ruts.
+                const bool paved = is_paved(f.which, f.other);
+                const float half = paved ? ROAD_HALF : LANE_HALF;
+                if (f.border < half + 1) {
+                    Rgb lane = paved ? Rgb{122, 120, 116} * (0.95f + 0.1f * wrap_fbm(u, v, 64, 2, 21))
+                                     : Rgb{178, 150, 108} * (std::fabs(f.border - 1.2f) < 0.5f ? 0.9f : 1.0f);
+                    if (paved && f.border > half) lane = Rgb{168, 160, 128};  // gravel verge
+                    g.albedo.at(x, y) = mix(lane, c, smoothstep(half, half + 1, f.border));
+                    g.height.at(x, y) = 0;
+                }
+                continue;
+            }
+            // Hedges along the other borders, thinning out and gapped at gates.
             const float width = 1.4f + 1.6f * wrap_fbm(u, v, 8, 2, 13);
             const bool gate = wrap_fbm(u, v, 16, 2, 14) > 0.74f;
-            if (border < width && !gate) {
+            if (f.border < width && !gate) {
                 const float leafy = wrap_fbm(u, v, 32, 2, 15);
-                g.height.at(x, y) = 2.2f + 1.6f * leafy * (1 - border / width);
+                g.height.at(x, y) = 2.2f + 1.6f * leafy * (1 - f.border / width);
                 g.albedo.at(x, y) = Rgb{58, 98, 46} * (0.85f + 0.3f * leafy);
             }
         }
 }
 
-void paint_roads(Ground& g) {
-    for (int y = 0; y < TILE; ++y)
-        for (int x = 0; x < TILE; ++x) {
-            const float fx = float(x) + 0.5f, fy = float(y) + 0.5f;
-            const float track = track_distance(fx, fy);
-            if (track < TRACK_HALF + 1) {
-                const float ruts = std::fabs(track - 1.2f) < 0.5f ? 0.9f : 1.0f;
-                const Rgb dirt = Rgb{178, 150, 108} * ruts;
-                g.albedo.at(x, y) =
-                    mix(dirt, g.albedo.get(x, y), smoothstep(TRACK_HALF, TRACK_HALF + 1, track));
-                g.height.at(x, y) = 0;
-            }
-            const float road = road_distance(fx, fy);
-            if (road < ROAD_HALF + 2) {
-                Rgb c = Rgb{122, 120, 116} * (0.95f + 0.1f * wrap_fbm(fx / TILE, fy / TILE, 64, 2, 21));
-                if (road > ROAD_HALF) c = Rgb{168, 160, 128};  // gravel verge
-                // Dashed centre line, 8 on and 8 off: 256 holds 16 whole dashes.
-                if (road < 0.6f && std::fmod(fy, 16.f) < 8) c = Rgb{232, 228, 206};
-                g.albedo.at(x, y) = c;
-                g.height.at(x, y) = 0;
-            }
-        }
-}
-
-bool near_road(float x, float y, float margin) {
-    return road_distance(x, y) < ROAD_HALF + 2 + margin || track_distance(x, y) < TRACK_HALF + 1 + margin;
-}
-
-bool in_farm(float x, float y, float margin) {
-    const float fx = road_x(FARM_Y) + ROAD_HALF + 6;
-    const float dx = ring_delta(x, fx, TILE), dy = ring_delta(y, float(FARM_Y), TILE);
-    return dx > -margin && dx < FARM_W + margin && dy > -margin && dy < FARM_H + margin;
+bool in_farm(const std::vector<Farmstead>& farms, float x, float y, float margin) {
+    for (const Farmstead& f : farms) {
+        const float dx = ring_delta(x, float(f.x), TILE), dy = ring_delta(y, float(f.y), TILE);
+        if (dx > -margin && dx < FARM_W + margin && dy > -margin && dy < FARM_H + margin) return true;
+    }
+    return false;
 }
 
 const Rgb TREE_GREENS[4] = {{62, 112, 50}, {76, 124, 48}, {52, 98, 58}, {92, 132, 56}};
 
-void plant_trees(Ground& g, const std::vector<Field>& fields) {
+void plant_trees(Ground& g, const std::vector<Field>& fields, const std::vector<Farmstead>& farms) {
     Rng rng(4242);
     // Hedgerow trees.
-    for (int placed = 0, tries = 0; placed < 34 && tries < 4000; ++tries) {
+    for (int placed = 0, tries = 0; placed < 44 && tries < 6000; ++tries) {
         const float x = rng.range(0, TILE), y = rng.range(0, TILE);
-        int which;
-        float border, lx, ly;
-        nearest_field(fields, x, y, which, border, lx, ly);
-        if (border > 1.5f || near_road(x, y, 2) || in_farm(x, y, 4)) continue;
+        const FieldSpot f = wobbly_field(fields, x, y);
+        if (f.border > 1.5f || near_lane(fields, x, y, 2) || in_farm(farms, x, y, 4)) continue;
         lump(g, x, y, rng.range(3.2f, 5.5f), 3, 4, TREE_GREENS[rng.below(4)], rng.next());
         ++placed;
     }
-    // A copse in the corner of one field.
-    const float wx = fields[4].x + 18, wy = fields[4].y - 10;
-    for (int i = 0; i < 60; ++i) {
-        const float a = rng.range(0, 2 * PI), r = 26 * std::sqrt(rng.unit());
-        const float x = wx + r * std::cos(a) * 1.3f, y = wy + r * std::sin(a);
-        if (near_road(x, y, 1) || in_farm(x, y, 2)) continue;
-        lump(g, x, y, rng.range(4, 6.5f), 3.5f, 5, TREE_GREENS[rng.below(4)], rng.next());
+    // Small copses in the corners of a few fields, spread over the tile.
+    for (size_t c = 1; c < fields.size(); c += 4) {
+        const float wx = fields[c].x + rng.range(-14, 14), wy = fields[c].y + rng.range(-14, 14);
+        for (int i = 0; i < 16; ++i) {
+            const float a = rng.range(0, 2 * PI), r = 12 * std::sqrt(rng.unit());
+            const float x = wx + r * std::cos(a) * 1.3f, y = wy + r * std::sin(a);
+            if (near_lane(fields, x, y, 1) || in_farm(farms, x, y, 2)) continue;
+            lump(g, x, y, rng.range(3.5f, 5.5f), 3.5f, 5, TREE_GREENS[rng.below(4)], rng.next());
+        }
     }
-    // Orchard: fruit trees in rows over its whole field.
+    // Orchards: fruit trees in rows over their whole fields.
     for (int y = 0; y < TILE; y += 9)
         for (int x = 0; x < TILE; x += 9) {
             const float px = float(x) + 4.5f + float((y / 9) % 2) * 4.5f, py = float(y) + 4.5f;
-            int which;
-            float border, lx, ly;
-            nearest_field(fields, px, py, which, border, lx, ly);
-            if (fields[size_t(which)].crop != Crop::Orchard || border < 6 || near_road(px, py, 2)) continue;
+            const FieldSpot f = wobbly_field(fields, px, py);
+            if (fields[size_t(f.which)].crop != Crop::Orchard || f.border < 6) continue;
             lump(g, px, py, 2.8f, 1.5f, 2.5f, Rgb{82, 138, 58}, uint32_t(x * 31 + y), 0.15f);
         }
 }
 
-// Sheep graze the pastures: white dots with a dark face.
-void graze_sheep(Ground& g, const std::vector<Field>& fields) {
-    Rng rng(77);
-    for (int placed = 0, tries = 0; placed < 14 && tries < 2000; ++tries) {
-        const int x = rng.below(TILE), y = rng.below(TILE);
-        int which;
-        float border, lx, ly;
-        nearest_field(fields, float(x), float(y), which, border, lx, ly);
-        if (fields[size_t(which)].crop != Crop::Pasture || border < 6 || near_road(float(x), float(y), 3) ||
-            in_farm(float(x), float(y), 6))
-            continue;
-        g.albedo.at(x, y) = Rgb{238, 236, 226};
-        g.albedo.at(x + 1, y) = Rgb{238, 236, 226};
-        g.albedo.at(x + 2, y) = Rgb{60, 56, 52};
-        for (int k = 0; k < 3; ++k) g.height.at(x + k, y) = 1.2f;
-        ++placed;
-    }
-}
-
-void build_farm(Ground& g) {
-    const int x0 = int(road_x(FARM_Y) + ROAD_HALF + 6), y0 = FARM_Y;
+void build_farm(Ground& g, const Farmstead& f, uint32_t seed) {
     const Rgb gravel{176, 166, 142};
-    // Driveway from the road, then the yard.
-    fill_rect(g, x0 - 8, y0 + 16, 10, 8, gravel, 0, 31);
-    fill_rect(g, x0, y0, FARM_W, FARM_H, gravel, 0, 31);
-    // Kitchen garden with rows of vegetables.
-    for (int y = 0; y < 14; ++y)
-        for (int x = 0; x < 16; ++x) {
-            g.albedo.at(x0 + 38 + x, y0 + 28 + y) = (y % 3 == 0) ? Rgb{120, 96, 66} : Rgb{96, 146, 66};
-        }
-    building(g, x0 + 4, y0 + 4, 26, 14, 4, 7, Rgb{186, 78, 54});                  // farmhouse, tiled roof
-    building(g, x0 + 36, y0 + 2, 18, 24, 5, 8, Rgb{124, 134, 128});               // barn, metal roof
-    building(g, x0 + 6, y0 + 26, 14, 10, 3, 5, Rgb{150, 70, 50});                 // shed
-    lump(g, float(x0) + 28, float(y0) + 34, 5, 0, 12, Rgb{200, 200, 196}, 5, 0);  // silo
-    lump(g, float(x0) + 2, float(y0) + FARM_H - 2, 5, 3, 5, TREE_GREENS[0], 6);
-    lump(g, float(x0) + FARM_W - 2, float(y0) + 1, 6, 3, 5, TREE_GREENS[2], 7);
+    fill_rect(g, f.x, f.y, FARM_W, FARM_H, gravel, 0, seed);
+    const Rgb roofs[3] = {{186, 78, 54}, {150, 70, 50}, {170, 96, 64}};
+    const Rgb roof = roofs[seed % 3];
+    const int house_x = f.barn_left ? f.x + 16 : f.x + 2;
+    const int barn_x = f.barn_left ? f.x + 2 : f.x + 22;
+    building(g, house_x, f.y + 3, 16, 10, 4, 6, roof);               // farmhouse, tiled roof
+    building(g, barn_x, f.y + 2, 11, 20, 5, 7, Rgb{124, 134, 128});  // barn, metal roof
+    lump(g, float(house_x) + 6, float(f.y) + 20, 3.5f, 0, 9, Rgb{200, 200, 196}, seed, 0);  // silo
 }
 
-void dig_pond(Ground& g, float cx, float cy) {
+void dig_pond(Ground& g, float cx, float cy, float size) {
     for (int y = -12; y <= 12; ++y)
         for (int x = -16; x <= 16; ++x) {
             const float px = cx + float(x), py = cy + float(y);
-            const float d = std::sqrt((float(x) / 12) * (float(x) / 12) + (float(y) / 8) * (float(y) / 8)) +
+            const float d = std::sqrt((float(x) / (12 * size)) * (float(x) / (12 * size)) +
+                                      (float(y) / (8 * size)) * (float(y) / (8 * size))) +
                             0.15f * wrap_noise(px * 0.2f, py * 0.2f, 1024, 3);
             if (d > 1.25f) continue;
             if (d > 1) {
@@ -341,11 +338,14 @@ Ground build_farmland() {
     Ground g;
     const std::vector<Field> fields = lay_out_fields();
     paint_fields(g, fields);
-    dig_pond(g, 44, 92);
-    paint_roads(g);
-    build_farm(g);
-    plant_trees(g, fields);
-    graze_sheep(g, fields);
+    // Ponds and farmsteads sit inside fields, well away from each other.
+    for (size_t i = 0; i < fields.size(); i += 6) dig_pond(g, fields[i].x + 6, fields[i].y - 4, 0.7f);
+    std::vector<Farmstead> farms;
+    for (size_t i = 3; i < fields.size(); i += 5) {
+        farms.push_back({int(fields[i].x) - FARM_W / 2, int(fields[i].y) - FARM_H / 2, i % 2 == 0});
+    }
+    for (size_t i = 0; i < farms.size(); ++i) build_farm(g, farms[i], uint32_t(31 + i));
+    plant_trees(g, fields, farms);
     return g;
 }
 
@@ -376,9 +376,9 @@ std::vector<Crater> scorch(Ground& g) {
     return craters;
 }
 
-// Some craters still burn: a smoke trail blown down-right, embers on top.
+// Some craters still smoulder: a smoke trail blown down-right. No embers:
+// bright specks on the ground would pass for bullets.
 void set_fires(Canvas& c, const std::vector<Crater>& craters) {
-    Rng rng(13);
     for (size_t i = 0; i < craters.size(); i += 2) {
         const Crater& k = craters[i];
         for (int s = 0; s < 26; ++s) {
@@ -392,49 +392,13 @@ void set_fires(Canvas& c, const std::vector<Crater>& craters) {
                     p = mix(p, Rgb{70, 66, 72}, 0.09f * (1 - d) * (1 - t * 0.7f));
                 }
         }
-        for (int e = 0; e < 14; ++e) {
-            const float a = rng.range(0, 6.2832f), r = k.r * 0.5f * std::sqrt(rng.unit());
-            const int ex = int(k.x + r * std::cos(a)), ey = int(k.y + r * std::sin(a));
-            c.at(ex, ey) = e % 3 == 0 ? Rgb{255, 226, 120} : Rgb{240, 110, 36};
-            if (e % 3 == 0) c.at(ex + 1, ey) = Rgb{226, 80, 30};
-        }
     }
 }
 
 // ---- desert -------------------------------------------------------------------
 
-const Rgb ROCK{152, 96, 72};
-
-// A dry river bed winding down the tile: cracked clay between low banks,
-// with a few bushes that still find water.
-float wadi_x(float y) {
-    return 52 + 18 * std::sin(2 * PI * y / TILE + 0.4f) + 7 * std::sin(6 * PI * y / TILE);
-}
-
-void cut_wadi(Ground& g, uint32_t seed) {
-    for (int y = 0; y < TILE; ++y)
-        for (int x = 0; x < TILE; ++x) {
-            const float fx = float(x) + 0.5f, fy = float(y) + 0.5f;
-            const float width = 6 + 3 * wrap_fbm(fx / TILE, fy / TILE, 4, 2, seed + 8);
-            const float d = std::fabs(ring_delta(fx, wadi_x(fy), TILE));
-            if (d > width + 10) continue;
-            const float bank = smoothstep(width, width + 10, d);
-            g.height.at(x, y) = lerp(-1.5f, g.height.get(x, y), bank);
-            if (d < width + 1) {
-                const float crack = cell_edge(fx, fy, 8, seed + 9);
-                Rgb clay = Rgb{206, 182, 146} * (0.95f + 0.1f * wrap_fbm(fx / TILE, fy / TILE, 32, 2, seed));
-                if (crack < 0.6f) clay = clay * 0.86f;
-                g.albedo.at(x, y) = mix(clay, g.albedo.get(x, y), smoothstep(width - 1, width + 1, d));
-            }
-        }
-    Rng rng(seed + 10);
-    for (int i = 0; i < 9; ++i) {
-        const float y = rng.range(0, TILE), side = rng.unit() < 0.5f ? -1.f : 1.f;
-        const float x = wadi_x(y) + side * rng.range(6, 10);
-        lump(g, x, y, rng.range(2.2f, 3.8f), g.height.get(int(x), int(y)), 2.5f, Rgb{96, 112, 58}, rng.next(),
-             0.4f);
-    }
-}
+// Weathered grey-tan: rocks must not share the red of the enemies' bullets.
+const Rgb ROCK{170, 148, 122};
 
 // A butte: a flat rock top with steep banded cliffs and scree at its foot.
 void raise_butte(Ground& g, float cx, float cy, float r, uint32_t seed) {
@@ -453,7 +417,7 @@ void raise_butte(Ground& g, float cx, float cy, float r, uint32_t seed) {
             if (d < r * 1.25f) {
                 // Strata show as bands on the cliff; the top is paler and worn.
                 const float band = 0.9f + 0.1f * std::sin(top * 2.4f);
-                const Rgb c = cliff > 0.98f ? Rgb{186, 130, 92} : ROCK * band;
+                const Rgb c = cliff > 0.98f ? Rgb{200, 176, 142} : ROCK * band;
                 g.albedo.at(px, py) =
                     c * (0.92f + 0.16f * wrap_fbm(float(px) / TILE, float(py) / TILE, 32, 2, seed));
             }
@@ -472,11 +436,13 @@ Ground build_desert(uint32_t seed) {
                 const float crest = 0.84f;
                 return t < crest ? std::pow(t / crest, 1.5f) : std::pow(1 - (t - crest) / (1 - crest), 0.6f);
             };
-            const float bend = 1.8f * (wrap_fbm(u, v, 1, 4, seed + 1) - 0.5f);
-            const float main = dune(1 * u + 3 * v + bend);
-            const float cross = dune(-2 * u + 2 * v + 1.4f * (wrap_fbm(u, v, 2, 3, seed + 5) - 0.5f));
+            // Many small crests rather than a few long ones, bent on a finer
+            // scale than the tile, so the eye finds no line that repeats.
+            const float bend = 2.4f * (wrap_fbm(u, v, 3, 4, seed + 1) - 0.5f);
+            const float main = dune(2 * u + 5 * v + bend);
+            const float cross = dune(-3 * u + 4 * v + 1.6f * (wrap_fbm(u, v, 3, 3, seed + 5) - 0.5f));
             const float profile = std::max(main, 0.6f * cross);
-            const float tall = 3 + 12 * smoothstep(0.3f, 0.7f, wrap_fbm(u, v, 2, 3, seed + 2));
+            const float tall = 2 + 7 * smoothstep(0.3f, 0.7f, wrap_fbm(u, v, 4, 3, seed + 2));
             // Wind ripples on the gentle slopes.
             const float ripple =
                 0.22f * std::sin(2 * PI * (14 * u - 9 * v) + 6 * wrap_fbm(u, v, 4, 2, seed + 3));
@@ -485,26 +451,38 @@ Ground build_desert(uint32_t seed) {
             Rgb sand = mix(Rgb{204, 156, 100}, Rgb{232, 194, 138}, clamp01(0.35f + 0.6f * profile));
             g.albedo.at(x, y) = sand * (0.9f + 0.2f * tone);
         }
-    cut_wadi(g, seed);
+    // Small buttes and boulder fields, thrown at random but kept apart so
+    // they spread evenly and none stands out as the tile's landmark.
     Rng rng(seed * 13 + 5);
-    // A flat-topped butte with cliffs, then boulder fields.
-    const float butte_y = rng.range(0, TILE);
-    raise_butte(g, wadi_x(butte_y) + rng.range(90, 130), butte_y, 22, seed + 6);
-    for (int c = 0; c < 3; ++c) {
-        const float cy = rng.range(0, TILE), cx = wadi_x(cy) + rng.range(40, 210);
-        for (int y = -22; y <= 22; ++y)
-            for (int x = -22; x <= 22; ++x) {
+    std::vector<std::pair<float, float>> rocks;
+    for (int tries = 0; rocks.size() < 9 && tries < 5000; ++tries) {
+        const float x = rng.range(0, TILE), y = rng.range(0, TILE);
+        bool crowded = false;
+        for (const auto& r : rocks) {
+            const float dx = ring_delta(x, r.first, TILE), dy = ring_delta(y, r.second, TILE);
+            crowded = crowded || dx * dx + dy * dy < 62 * 62;
+        }
+        if (!crowded) rocks.push_back({x, y});
+    }
+    for (size_t i = 0; i < rocks.size(); ++i) {
+        const float cx = rocks[i].first, cy = rocks[i].second;
+        if (i % 3 == 0) {
+            raise_butte(g, cx, cy, rng.range(7, 10), seed + 6 + uint32_t(i));
+            continue;
+        }
+        for (int y = -14; y <= 14; ++y)
+            for (int x = -14; x <= 14; ++x) {
                 const float d = std::sqrt(float(x * x + y * y));
-                if (d > 22) continue;
+                if (d > 14) continue;
                 const int px = int(cx) + x, py = int(cy) + y;
-                g.albedo.at(px, py) = mix(g.albedo.get(px, py), Rgb{176, 130, 92}, 0.45f * (1 - d / 22));
-                g.height.at(px, py) *= 0.4f + 0.6f * d / 22;  // dunes thin out round the rock
+                g.albedo.at(px, py) = mix(g.albedo.get(px, py), Rgb{176, 130, 92}, 0.35f * (1 - d / 14));
+                g.height.at(px, py) *= 0.5f + 0.5f * d / 14;  // dunes thin out round the rock
             }
-        const int n = 3 + rng.below(4);
-        for (int i = 0; i < n; ++i) {
-            const float a = rng.range(0, 2 * PI), r = rng.range(0, 11);
+        const int n = 2 + rng.below(3);
+        for (int k = 0; k < n; ++k) {
+            const float a = rng.range(0, 2 * PI), r = rng.range(0, 7);
             const float bx = cx + r * std::cos(a), by = cy + r * std::sin(a);
-            lump(g, bx, by, rng.range(3, 7), g.height.get(int(bx), int(by)), rng.range(4, 7),
+            lump(g, bx, by, rng.range(2.5f, 5), g.height.get(int(bx), int(by)), rng.range(3, 5),
                  ROCK * rng.range(0.85f, 1.1f), rng.next(), 0.35f);
         }
     }
@@ -553,7 +531,8 @@ void forge_land_tiles(const std::string& out) {
     dusk.sun_height = 0.45f;
     dusk.shadow_tint = {90, 70, 160};
     Canvas sand2 = light_tile(dusk_dunes.albedo, dusk_dunes.height, dusk);
-    grade(sand2, {0.8f, 0.58f, 0.48f}, {60, 30, 66}, 0.12f);
+    // A cool violet dusk: the red boss of this stage must stand out on it.
+    grade(sand2, {0.66f, 0.6f, 0.7f}, {70, 64, 120}, 0.2f);
     soften(sand2, 0.9f, 0.9f);
     write_bmp16(out + "/bmp/sand2.bmp", to_image(sand2));
 }

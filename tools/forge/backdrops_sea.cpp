@@ -1,5 +1,5 @@
-// Sea tiles: the bright sea of level 3 with its islands and reef, and the
-// stormy sea of its boss stage.
+// Sea tiles: the bright sea of level 3 with its small isles and reefs, and
+// the open stormy sea of its boss stage.
 #include <algorithm>
 #include <cmath>
 
@@ -51,7 +51,6 @@ struct Lobe {
 struct Isle {
     std::vector<Lobe> lobes;  // overlapping circles give the outline
     bool land;
-    bool rocky = false;  // bare rock instead of sand and jungle
 };
 
 struct Sea {
@@ -97,10 +96,9 @@ void raise_isle(Sea& s, const Isle& isle, const SeaLook& look, uint32_t seed) {
                 const float ripples =
                     0.5f + 0.5f * std::sin(2 * PI * (7 * u + 11 * v) + 8 * wrap_fbm(u, v, 8, 2, seed));
                 Rgb bottom = mix(look.shallow, look.shallow * 1.12f, ripples * shoal);
-                if (d <= 0) {  // the reef top, just awash, spotted with coral heads
-                    bottom = look.shallow * 1.2f;
-                    if (wrap_fbm(u, v, 32, 2, seed + 2) > 0.58f) bottom = Rgb{214, 150, 136};
-                }
+                // The reef top, just awash: smooth, with no coral specks that
+                // could pass for bullets.
+                if (d <= 0) bottom = look.shallow * (1.12f + 0.1f * wrap_fbm(u, v, 16, 2, seed + 2));
                 Rgb& a = s.albedo.at(x, y);
                 a = mix(a, bottom, shoal);
                 s.height.at(x, y) *= 1 - 0.8f * shoal;  // the swell flattens over the shoal
@@ -110,11 +108,6 @@ void raise_isle(Sea& s, const Isle& isle, const SeaLook& look, uint32_t seed) {
             }
             s.wet.at(x, y) = 0;
             const float inland = -d * scale;  // pixels from the shore
-            if (isle.rocky) {
-                s.height.at(x, y) = 2 + inland * 1.2f + 2 * wrap_fbm(u, v, 32, 2, seed + 3);
-                s.albedo.at(x, y) = Rgb{104, 104, 108} * (0.85f + 0.3f * wrap_fbm(u, v, 32, 3, seed + 4));
-                continue;
-            }
             if (inland < 2.5f) {
                 s.albedo.at(x, y) = Rgb{234, 216, 160} * (0.94f + 0.12f * wrap_fbm(u, v, 32, 2, seed + 1));
                 s.height.at(x, y) = 0.3f * inland;
@@ -130,7 +123,7 @@ void raise_isle(Sea& s, const Isle& isle, const SeaLook& look, uint32_t seed) {
         }
     // Palms scattered on the land: little bumps that catch the light.
     Rng rng(seed);
-    for (int i = 0; i < int(scale * 3) && isle.land && !isle.rocky; ++i) {
+    for (int i = 0; i < int(scale * 3) && isle.land; ++i) {
         const Lobe& l = isle.lobes[size_t(rng.below(int(isle.lobes.size())))];
         const float a = rng.range(0, 2 * PI), r = l.r * std::sqrt(rng.unit());
         const int ix = int(l.x + r * std::cos(a)), iy = int(l.y + r * std::sin(a));
@@ -144,52 +137,37 @@ void raise_isle(Sea& s, const Isle& isle, const SeaLook& look, uint32_t seed) {
     }
 }
 
-// A small sailing boat with its wake, heading up the screen.
-void sail_boat(Canvas& c, int x, int y) {
-    for (int k = 1; k < 40; ++k) {  // the wake opens out behind
-        const float fade = 1 - float(k) / 40;
-        const int spread = k / 3;
-        for (int side = -1; side <= 1; side += 2) {
-            Rgb& p = c.at(x + side * spread, y + 6 + k);
-            p = mix(p, Rgb{230, 240, 240}, 0.55f * fade);
-        }
-        for (int w = -1; w <= 1; ++w) {  // churned water straight behind
-            Rgb& p = c.at(x + w, y + 6 + k);
-            p = mix(p, Rgb{210, 232, 236}, (w == 0 ? 0.6f : 0.3f) * fade * fade);
-        }
-    }
-    static const char* const HULL[] = {
-        "..W..", ".WwW.", ".WsW.", "WwsWW", "WwsWd", "WwsWd", ".WWWd", "..dd.",
-    };
-    for (int r = 0; r < 8; ++r)
-        for (int q = 0; q < 5; ++q) {
-            const char k = HULL[r][q];
-            if (k == '.') continue;
-            const Rgb col = k == 'W'   ? Rgb{246, 244, 236}
-                            : k == 'w' ? Rgb{214, 210, 200}
-                            : k == 's' ? Rgb{150, 100, 60}
-                                       : Rgb{30, 60, 80};
-            c.at(x - 2 + q, y - 1 + r) = col;
+// Broad shoals where the sandy bottom shows through, spread all over the
+// tile by a noise that wraps: light and shade with no one shape to recognise.
+void paint_shoals(Sea& s, const SeaLook& look, uint32_t seed) {
+    for (int y = 0; y < TILE; ++y)
+        for (int x = 0; x < TILE; ++x) {
+            const float u = float(x) / TILE, v = float(y) / TILE;
+            const float n = wrap_fbm(u, v, 3, 4, seed);
+            const float shoal = smoothstep(0.5f, 0.8f, n);
+            const float ripples =
+                0.5f + 0.5f * std::sin(2 * PI * (7 * u + 11 * v) + 8 * wrap_fbm(u, v, 8, 2, seed));
+            Rgb& a = s.albedo.at(x, y);
+            a = mix(a, mix(look.shallow * 0.9f, look.shallow * 1.05f, ripples), shoal * 0.55f);
+            s.height.at(x, y) *= 1 - 0.6f * shoal;
         }
 }
 
-// A lighthouse on a rock: white tower, red lamp room.
-void lighthouse(Canvas& c, int x, int y) {
-    for (int j = -3; j <= 3; ++j)
-        for (int i = -3; i <= 3; ++i) {
-            const int d = i * i + j * j;
-            if (d > 10) continue;
-            // Its shadow falls down-right.
-            c.at(x + i + 4, y + j + 4) = c.get(x + i + 4, y + j + 4) * 0.6f;
+// Spots for small isles and reefs, thrown at random but kept `apart`
+// pixels from each other round the wrapping tile, so they spread evenly.
+std::vector<Lobe> scatter(int count, float apart, float r0, float r1, uint32_t seed) {
+    Rng rng(seed);
+    std::vector<Lobe> spots;
+    for (int tries = 0; int(spots.size()) < count && tries < 5000; ++tries) {
+        const float x = rng.range(0, TILE), y = rng.range(0, TILE);
+        bool crowded = false;
+        for (const Lobe& l : spots) {
+            const float dx = ring_delta(x, l.x, TILE), dy = ring_delta(y, l.y, TILE);
+            crowded = crowded || dx * dx + dy * dy < apart * apart;
         }
-    for (int j = -3; j <= 3; ++j)
-        for (int i = -3; i <= 3; ++i) {
-            const int d = i * i + j * j;
-            if (d > 10) continue;
-            Rgb col = d <= 2 ? Rgb{210, 50, 40} : Rgb{238, 236, 228};
-            if (i + j > 1) col = col * 0.78f;  // far side in shade
-            c.at(x + i, y + j) = col;
-        }
+        if (!crowded) spots.push_back({x, y, rng.range(r0, r1)});
+    }
+    return spots;
 }
 
 Canvas render_sea(const Sea& s, const SeaLook& look) {
@@ -253,12 +231,22 @@ void forge_sea_tiles(const std::string& out) {
     calm.seed = 300;
     Sea sea;
     paint_water(sea, calm);
-    raise_isle(sea, Isle{{{64, 84, 21}, {82, 98, 15}, {52, 100, 14}}, true}, calm, 301);
-    raise_isle(sea, Isle{{{196, 196, 17}}, false}, calm, 302);
-    raise_isle(sea, Isle{{{208, 186, 4}}, true}, calm, 304);  // a sandy cay on the reef
-    raise_isle(sea, Isle{{{214, 40, 6}}, true}, calm, 303);
+    paint_shoals(sea, calm, 320);
+    // No one big island: three middling isles of different shapes, kept far
+    // apart, and a reef ring.
+    const std::vector<Lobe> spots = scatter(4, 112, 12, 16, 305);
+    for (size_t i = 0; i < spots.size(); ++i) {
+        const Lobe& l = spots[i];
+        const uint32_t seed = 310 + uint32_t(i);
+        if (i == 3) {
+            raise_isle(sea, Isle{{l}, false}, calm, seed);  // a reef ring round a lagoon
+            continue;
+        }
+        const float turn = float(i) * 2.1f;
+        const Lobe tail{l.x + l.r * 1.1f * std::cos(turn), l.y + l.r * 1.1f * std::sin(turn), l.r * 0.65f};
+        raise_isle(sea, Isle{{l, tail}, true}, calm, seed);
+    }
     Canvas water = render_sea(sea, calm);
-    sail_boat(water, 150, 120);
     soften(water, 0.88f, 0.9f);
     write_bmp16(out + "/bmp/water.bmp", to_image(water));
 
@@ -275,9 +263,8 @@ void forge_sea_tiles(const std::string& out) {
     storm.seed = 900;
     Sea rough;
     paint_water(rough, storm);
-    raise_isle(rough, Isle{{{176, 150, 12}, {188, 162, 8}, {166, 160, 7}}, true, true}, storm, 901);
+    // Open storm water only: rocks this small read as specks in a fight.
     Canvas water2 = render_sea(rough, storm);
-    lighthouse(water2, 176, 148);
     soften(water2, 0.9f, 0.85f);
     write_bmp16(out + "/bmp/water2.bmp", to_image(water2));
 }

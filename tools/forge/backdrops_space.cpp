@@ -1,4 +1,6 @@
-// Space tiles: the deep space of level 2 and the red gloom of its boss stage.
+// Space tiles: the deep space of level 2 and the red gloom of its boss stage,
+// their gas in many small wisps spread evenly, so the tile shows no one cloud
+// that repeats.
 #include <cmath>
 
 #include "backdrops_kit.h"
@@ -15,7 +17,6 @@ struct SpaceLook {
     int stars, faint_stars;    // bright-ish stars and the dust of faint ones
     Rgb star_warm, star_cool;  // star colours
     float star_power;          // brightness of the stars
-    bool galaxy;               // a far spiral smudge
     uint32_t seed;
 };
 
@@ -30,20 +31,20 @@ void paint_gas(Canvas& c, const SpaceLook& look) {
     for (int y = 0; y < TILE; ++y) {
         for (int x = 0; x < TILE; ++x) {
             const float u = float(x) / TILE, v = float(y) / TILE;
-            const float wu = u + 0.12f * (wrap_fbm(u, v, 2, 4, s + 1) - 0.5f);
-            const float wv = v + 0.12f * (wrap_fbm(u, v, 2, 4, s + 2) - 0.5f);
-            const float n = wrap_fbm(wu, wv, 2, 6, s + 3, 0.55f);
-            float density = smoothstep(0.36f, 0.8f, n);
+            const float wu = u + 0.08f * (wrap_fbm(u, v, 4, 4, s + 1) - 0.5f);
+            const float wv = v + 0.08f * (wrap_fbm(u, v, 4, 4, s + 2) - 0.5f);
+            const float n = wrap_fbm(wu, wv, 4, 5, s + 3, 0.55f);
+            float density = 0.1f + 0.9f * smoothstep(0.42f, 0.85f, n);
             // Bright filaments along the folds of the gas.
-            const float fold = 1 - std::fabs(2 * wrap_fbm(wu, wv, 3, 5, s + 7) - 1);
+            const float fold = 1 - std::fabs(2 * wrap_fbm(wu, wv, 5, 4, s + 7) - 1);
             density += 0.45f * std::pow(fold, 6.f) * smoothstep(0.3f, 0.6f, n);
             // Dark dust lanes cut through the glowing gas.
-            const float lane = wrap_fbm(wu * 1.f, wv, 3, 5, s + 5);
-            density *= 1 - 0.7f * smoothstep(0.52f, 0.68f, lane);
-            const float hue = wrap_fbm(u, v, 1, 3, s + 4);
+            const float lane = wrap_fbm(wu, wv, 5, 4, s + 5);
+            density *= 1 - 0.55f * smoothstep(0.52f, 0.68f, lane);
+            const float hue = wrap_fbm(u, v, 3, 3, s + 4);
             const Rgb gas = hue < 0.5f ? mix(look.gas[0], look.gas[1], smoothstep(0.38f, 0.5f, hue))
                                        : mix(look.gas[1], look.gas[2], smoothstep(0.5f, 0.62f, hue));
-            const float knot = std::pow(smoothstep(0.62f, 0.92f, n), 2.f);
+            const float knot = 0.5f * std::pow(smoothstep(0.62f, 0.92f, n), 2.f);
             // Faint all-over haze keeps the black from looking empty.
             const float haze = 0.12f * wrap_fbm(u, v, 4, 4, s + 6);
             Rgb p = look.base + gas * (look.gas_strength * (density + haze));
@@ -82,28 +83,9 @@ void paint_stars(Canvas& c, const SpaceLook& look) {
     }
 }
 
-// A far spiral galaxy: a tilted disc with two arms and a bright core.
-void paint_galaxy(Canvas& c, float cx, float cy, float size, float tilt, Rgb tint) {
-    const int r = int(size) + 2;
-    for (int y = -r; y <= r; ++y) {
-        for (int x = -r; x <= r; ++x) {
-            const float ca = std::cos(tilt), sa = std::sin(tilt);
-            const float a = (float(x) * ca + float(y) * sa) / size;
-            const float b = (-float(x) * sa + float(y) * ca) / (size * 0.45f);
-            const float d = std::sqrt(a * a + b * b);
-            if (d > 1.2f) continue;
-            const float angle = std::atan2(b, a);
-            const float arms = 0.5f + 0.5f * std::cos(2 * angle - 7 * d);
-            const float k = std::exp(-d * d * 3) * (0.35f + 0.4f * arms) + std::exp(-d * d * 40) * 0.9f;
-            glow_at(c, int(cx) + x, int(cy) + y, tint, k * 0.6f);
-        }
-    }
-}
-
 void forge_space(const std::string& path, const SpaceLook& look) {
     Canvas c(TILE, TILE);
     paint_gas(c, look);
-    if (look.galaxy) paint_galaxy(c, 200, 58, 11, 0.5f, Rgb{200, 190, 255});
     paint_stars(c, look);
     write_bmp16(path, to_image(c));
 }
@@ -117,13 +99,12 @@ void forge_space_tiles(const std::string& out) {
     open.gas[1] = {110, 50, 150};
     open.gas[2] = {30, 120, 140};
     open.glow = {150, 110, 190};
-    open.gas_strength = 0.6f;
+    open.gas_strength = 0.45f;
     open.stars = 150;
     open.faint_stars = 500;
     open.star_warm = {255, 236, 200};
     open.star_cool = {190, 215, 255};
     open.star_power = 1.0f;
-    open.galaxy = true;
     open.seed = 2024;
     forge_space(out + "/bmp/openspace.bmp", open);
 
@@ -133,14 +114,13 @@ void forge_space_tiles(const std::string& out) {
     boss.gas[1] = {150, 50, 30};
     boss.gas[2] = {100, 20, 80};
     boss.glow = {200, 110, 60};
-    boss.gas_strength = 0.6f;
+    boss.gas_strength = 0.42f;
     boss.stars = 80;
     boss.faint_stars = 300;
     boss.star_warm = {255, 200, 170};
     boss.star_cool = {230, 200, 210};
     boss.star_power = 0.8f;
-    boss.galaxy = false;
-    boss.seed = 6661;
+    boss.seed = 6670;
     forge_space(out + "/bmp/lvl1bossbg.bmp", boss);
 }
 

@@ -448,14 +448,15 @@ Canvas lvl3boss(int frame) {
     return cv;
 }
 
-// ---- level 4: a desert scorpion war machine with a rocket mouth ----
+// ---- level 4: a steel desert scorpion war machine with a rocket mouth ----
 
 Canvas lvl4boss(int frame) {
     Canvas cv(256, 256);
     constexpr double CX = 128;
-    const Colour shell = hex(0xa82228);
+    // Blued steel, not red: it fights over sand, and warm on warm was lost.
+    const Colour shell = hex(0x2e7288);
     const Colour gold = hex(0xe8a830);
-    const Colour limb = hex(0x6c1a22);
+    const Colour limb = hex(0x1e4656);
     const double pinch = frame == 0 ? 0 : 0.3;  // claws open, then snap
 
     // Legs: three on each side, jointed.
@@ -506,6 +507,8 @@ Canvas lvl4boss(int frame) {
     for (const Shape& x : arms) all = all | x;
     for (const Shape& x : claws) all = all | x;
     for (const Shape& x : tail) all = all | x;
+    // A pale rim round the whole machine keeps it clear of any ground.
+    fill(cv, grown(all, 3.4), hex(0xfff0c0));
     fill(cv, grown(all, 2), ink(shell));
 
     for (const Shape& x : legs) {
