@@ -5,15 +5,13 @@ Uint32 clock_now() {
     return SDL_GetTicks();
 }
 
-// Sleeps until shortly before the deadline, then polls the last stretch so
-// the frame still ends on time: a busy wait would hold a core at 100%.
+// Sleeps the whole remainder: a sleep here overshoots by far less than a
+// millisecond, so the frame still ends on its tick, and the core is free for
+// the rest of the frame instead of polling its last milliseconds. The loop
+// only goes round again if the sleep ends early. A deadline already passed
+// (a late frame) returns at once: the signed difference is not positive.
 void clock_wait_until(Uint32 deadline) {
-    constexpr Sint32 POLL_MS = 2;  // SDL_Delay may overshoot by about this much
-    for (;;) {
-        const auto left = Sint32(deadline - SDL_GetTicks());
-        if (left <= 0) return;
-        SDL_Delay(left > POLL_MS ? Uint32(left - POLL_MS) : 0);
-    }
+    for (Sint32 left; (left = Sint32(deadline - SDL_GetTicks())) > 0;) SDL_Delay(Uint32(left));
 }
 
 void clock_rest(Uint32 ms) {
