@@ -21,12 +21,12 @@ struct SettingRow {
 
 // clang-format off
 const SettingRow SETTINGS[] = {
-    // key                 kind            flag                  number                      min  max            comment
-    {"fullscreen",       SETTING_SWITCH, &Settings::fullscreen, nullptr,                    0,   0,             "yes: full screen; no: an 800x600 window (F11 switches)"},
-    {"volume",           SETTING_NUMBER, nullptr,               &Settings::volume,          0,   VOLUME_LEVELS, "music and effects, 0 (silent) to 8 (full)"},
-    {"muted",            SETTING_SWITCH, &Settings::muted,      nullptr,                    0,   0,             "yes: no sound at all (M switches)"},
-    {"pad_dead_zone",    SETTING_NUMBER, nullptr,               &Settings::pad_dead_zone,   0,   32767,         "stick travel that counts as centred, 0 to 32767"},
-    {"pad_start_button", SETTING_NUMBER, nullptr,               &Settings::pad_start_button, 0,  63,            "the pad button that pauses, numbered from 0"},
+    //key                  kind             flag                    number                        min max             comment
+    {"fullscreen",        SETTING_SWITCH,  &Settings::fullscreen,  nullptr,                      0,  0,              "yes: full screen; no: an 800x600 window (F11 switches)"},
+    {"volume",            SETTING_NUMBER,  nullptr,                &Settings::volume,            0,  VOLUME_LEVELS,  "music and effects, 0 (silent) to 8 (full)"},
+    {"muted",             SETTING_SWITCH,  &Settings::muted,       nullptr,                      0,  0,              "yes: no sound at all (M switches)"},
+    {"pad_dead_zone",     SETTING_NUMBER,  nullptr,                &Settings::pad_dead_zone,     0,  32767,          "stick travel that counts as centred, 0 to 32767"},
+    {"pad_start_button",  SETTING_NUMBER,  nullptr,                &Settings::pad_start_button,  0,  63,             "the pad button that pauses, numbered from 0"},
 };
 // clang-format on
 
