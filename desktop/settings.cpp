@@ -63,16 +63,16 @@ int read_settings(const std::string& path, Settings* s) {
         const LineKind kind = next_setting_line(text, &pos, &key, &value);
         if (kind == LINE_BLANK) continue;
         const SettingRow* row = kind == LINE_PAIR ? find_setting(key) : nullptr;
-        const char* problem = nullptr;
+        std::string problem;
         if (kind == LINE_BAD) {
             problem = "not a 'key = value' line";
         } else if (!row) {
-            problem = "unknown key";
+            problem = "unknown key '" + key + "'";
         } else if (!apply_setting(*row, value, s)) {
-            problem = "bad value";
+            problem = "bad value '" + value + "' for " + key;
         }
-        if (!problem) continue;
-        std::fprintf(stderr, "cloudpiercer: %s:%d: %s, ignored\n", path.c_str(), line, problem);
+        if (problem.empty()) continue;
+        std::fprintf(stderr, "cloudpiercer: %s:%d: %s, ignored\n", path.c_str(), line, problem.c_str());
         ++warnings;
     }
     return warnings;
