@@ -10,6 +10,9 @@
 #include "core/clock.h"
 #include "core/player.h"
 #include "core/pools.h"
+#include "desktop/desktop.h"
+#include "desktop/display.h"
+#include "desktop/scores.h"
 #include "level/enemy_templates.h"
 #include "level/level_script.h"
 #include "render/hud.h"
@@ -148,13 +151,14 @@ void start_up() {
     SDL_ShowCursor(0);
     SDL_WM_SetCaption("Cloudpiercer", "Cloudpiercer");
     screen = SDL_SetVideoMode(SCREEN_WIDTH, SCREEN_HEIGHT, SCREEN_BPP,
-                              SDL_HWSURFACE | SDL_DOUBLEBUF | SDL_FULLSCREEN);
+                              SDL_HWSURFACE | SDL_DOUBLEBUF | display_mode_flag());
     if (!screen) {
         std::fprintf(stderr, "cloudpiercer: cannot open the %dx%d display: %s\n", SCREEN_WIDTH, SCREEN_HEIGHT,
                      SDL_GetError());
         std::exit(1);
     }
     if (first) load_sounds(&sounds);
+    start_desktop_devices();
 }
 
 void start_game(LoopState* loop) {
@@ -200,13 +204,14 @@ void run_frame(LoopState* loop) {
     if (player.direction == DIR_IDLE) loop->held_direction = DIR_IDLE;
     // input
     SDL_Event event;
-    while (SDL_PollEvent(&event)) handle_event(event, loop);
+    while (poll_input(&event, INPUT_PLAY)) handle_event(event, loop);
     autofire(loop);
     player.direction = loop->held_direction;
     const Uint32 deadline = loop->last_frame_end + FRAME_MS;
     // updates
     move_effects(back_effects);
     update_player(&player);
+    keep_best_score(restart_requested);
     if (restart_requested) return;  // the game is over and abandoned
     update_enemies(enemies, &player, shots);
     move_shots(shots);

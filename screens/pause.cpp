@@ -7,6 +7,7 @@
 #include "assets/image_bank.h"
 #include "core/clock.h"
 #include "core/game_state.h"
+#include "desktop/desktop.h"
 #include "render/scene.h"
 
 namespace {
@@ -45,7 +46,7 @@ SDL_Surface* load_pause_picture() {
 bool resume_pressed() {
     bool pressed = false;
     SDL_Event event;
-    while (SDL_PollEvent(&event)) {
+    while (poll_input(&event, INPUT_PAUSE)) {
         if (event.type == SDL_QUIT) std::exit(0);
         if (event.type == SDL_KEYDOWN && event.key.keysym.sym == SDLK_LSHIFT) pressed = true;
     }

@@ -7,6 +7,7 @@
 #include "assets/image_bank.h"
 #include "core/clock.h"
 #include "core/game_state.h"
+#include "desktop/desktop.h"
 
 namespace {
 
@@ -89,7 +90,7 @@ void close_story(StoryScreen* s) {
 // Takes every pending event; a window close ends the program.
 void take_events(StoryScreen* s) {
     SDL_Event event;
-    while (SDL_PollEvent(&event)) {
+    while (poll_input(&event, INPUT_STORY)) {
         if (event.type == SDL_QUIT) std::exit(0);
         if (event.type == SDL_KEYDOWN) story_key(s);
     }

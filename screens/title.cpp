@@ -7,6 +7,8 @@
 #include "assets/sound_bank.h"
 #include "core/clock.h"
 #include "core/game_state.h"
+#include "desktop/desktop.h"
+#include "desktop/scores.h"
 #include "render/scene.h"
 
 namespace {
@@ -60,6 +62,7 @@ void draw_menu(const TitlePictures& p, const Menu& m, SDL_Surface* target) {
     if (difficulty >= DIFFICULTY_EASY && difficulty <= DIFFICULTY_HARD) {
         blit_picture(p.label[difficulty], nullptr, LABEL_X, LABEL_Y, target);
     }
+    draw_best_score(target);
     SDL_Flip(target);
 }
 
@@ -112,7 +115,7 @@ void key_press(SDLKey key, Menu* m) {
 // Handles every pending event; a window close ends the program.
 void take_events(Menu* m) {
     SDL_Event event;
-    while (SDL_PollEvent(&event)) {
+    while (poll_input(&event, INPUT_TITLE)) {
         if (event.type == SDL_QUIT) std::exit(0);
         if (event.type == SDL_KEYDOWN) key_press(event.key.keysym.sym, m);
     }

@@ -76,6 +76,10 @@ void test_clock_advance(Uint32 ms) {
 void schedule_key(Uint32 at, SDLKey key, bool down) {
     scheduled.push_back({at, key_event(key, down)});
 }
+void schedule_event(Uint32 at, const SDL_Event& event) {
+    scheduled.push_back({at, event});
+}
+
 void schedule_quit(Uint32 at) {
     SDL_Event e{};
     e.type = SDL_QUIT;

@@ -15,6 +15,8 @@ void test_clock_advance(Uint32 ms);
 // Queues a key event for the moment the clock reaches `at`.
 void schedule_key(Uint32 at, SDLKey key, bool down = true);
 void schedule_quit(Uint32 at);
+// Queues any event for the moment the clock reaches `at`.
+void schedule_event(Uint32 at, const SDL_Event& event);
 // Forgets scheduled events and empties SDL's queue.
 void clear_events();
 // While on, every rest of a screen loop that comes more than KEY_DELAY_MS

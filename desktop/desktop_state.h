@@ -1,0 +1,70 @@
+// Desktop state: what the game keeps of the player's desktop between runs and
+// while it runs (settings, best scores, the gamepad, the display mode).
+//
+// NOTES: one global record, `desktop`, written by start_desktop (from the
+// command line and the two files) and by the desktop keys and pad events
+// that poll_input handles. While `on` is false (the game library driven
+// without its command line, as the tests do) every desktop call does nothing
+// and the game behaves exactly as without these extensions.
+#pragma once
+
+#include <SDL.h>
+
+#include <cstdint>
+#include <string>
+
+// Volume in steps of VOLUME_STEP mixer units: VOLUME_LEVELS steps make the
+// mixer's full volume, the game's volume without a settings file.
+constexpr int VOLUME_LEVELS = 8;
+constexpr int VOLUME_STEP = 16;  // MIX_MAX_VOLUME / VOLUME_LEVELS
+
+// Stick travel (of 32767) that counts as no tilt: worn sticks rest off centre.
+constexpr int PAD_DEAD_ZONE = 8000;
+// The start button of the common pads that number their buttons from the
+// four face buttons, the two shoulders and back (0 to 6).
+constexpr int PAD_START_BUTTON = 7;
+
+// What the settings file holds. Defaults are the game as designed.
+struct Settings {
+    bool fullscreen = true;
+    int volume = VOLUME_LEVELS;  // 0..VOLUME_LEVELS
+    bool muted = false;
+    int pad_dead_zone = PAD_DEAD_ZONE;        // 0..32767
+    int pad_start_button = PAD_START_BUTTON;  // 0..63
+};
+
+// Best score reached on each difficulty (index: difficulty 1..3; 0 unused).
+constexpr int BEST_SLOTS = 4;
+constexpr int32_t BEST_MAX = 9999;  // the HUD's four digits
+struct BestScores {
+    int32_t best[BEST_SLOTS] = {};
+};
+
+// The virtual keys a pad holds, and the key events it has made and the game
+// has not yet taken. Synthesised events do not show in SDL_GetKeyState.
+constexpr int PAD_ARROWS = 4;        // up, down, left, right
+constexpr int PAD_PENDING_MAX = 16;  // a pad event makes at most 8
+struct PadState {
+    SDL_Joystick* joystick = nullptr;  // the first joystick, opened once a run
+    int stick_x = 0, stick_y = 0;      // -1, 0, +1 after the dead zone
+    Uint8 hat = SDL_HAT_CENTERED;      // SDL_HAT_* bits of the first hat
+    bool arrow_held[PAD_ARROWS] = {};  // virtual arrow keys down now
+    bool fire_held = false;            // the first button is down
+    SDL_Event pending[PAD_PENDING_MAX];
+    int pending_first = 0, pending_count = 0;
+};
+
+struct DesktopState {
+    bool on = false;            // the desktop extensions are active
+    Settings settings;          // as read, then as changed by the player
+    std::string settings_path;  // empty: nowhere to keep them
+    BestScores scores;
+    std::string scores_path;        // empty: nowhere to keep them
+    bool scores_dirty = false;      // a best score not yet written
+    bool settings_warned = false;   // one warning a run for an unwritable folder
+    bool scores_warned = false;     // the same for the scores
+    SDL_Surface* digits = nullptr;  // the score digit strip, for the title
+    PadState pad;
+};
+
+extern DesktopState desktop;

@@ -1,0 +1,108 @@
+// The gamepad, translated into the key events the game already handles.
+#include "desktop/gamepad.h"
+
+namespace {
+
+constexpr Uint8 FIRST_PAD = 0;
+constexpr Uint8 AXIS_X = 0;
+constexpr Uint8 AXIS_Y = 1;
+constexpr Uint8 FIRST_HAT = 0;
+constexpr Uint8 FIRE_BUTTON = 0;
+
+// The virtual arrow keys, in the order of PadState::arrow_held.
+enum PadArrow { ARROW_UP, ARROW_DOWN, ARROW_LEFT, ARROW_RIGHT };
+const SDLKey ARROW_KEY[PAD_ARROWS] = {SDLK_UP, SDLK_DOWN, SDLK_LEFT, SDLK_RIGHT};
+
+void queue_key(PadState* pad, SDLKey key, bool down) {
+    if (pad->pending_count == PAD_PENDING_MAX) return;  // cannot happen: the game drains it
+    SDL_Event e{};
+    e.type = down ? SDL_KEYDOWN : SDL_KEYUP;
+    e.key.type = e.type;
+    e.key.state = down ? SDL_PRESSED : SDL_RELEASED;
+    e.key.keysym.sym = key;
+    pad->pending[(pad->pending_first + pad->pending_count) % PAD_PENDING_MAX] = e;
+    pad->pending_count += 1;
+}
+
+int tilt(Sint16 value, int dead_zone) {
+    if (value > dead_zone) return 1;
+    if (value < -dead_zone) return -1;
+    return 0;
+}
+
+// Brings the virtual arrows in line with the stick and the hat together:
+// releases first, then presses, so that a swing from one side to the other
+// goes through the same press and release rules as two hands on the arrows.
+void sync_arrows(PadState* pad) {
+    bool want[PAD_ARROWS];
+    want[ARROW_UP] = pad->stick_y < 0 || (pad->hat & SDL_HAT_UP);
+    want[ARROW_DOWN] = pad->stick_y > 0 || (pad->hat & SDL_HAT_DOWN);
+    want[ARROW_LEFT] = pad->stick_x < 0 || (pad->hat & SDL_HAT_LEFT);
+    want[ARROW_RIGHT] = pad->stick_x > 0 || (pad->hat & SDL_HAT_RIGHT);
+    for (int a = 0; a < PAD_ARROWS; ++a) {
+        if (pad->arrow_held[a] && !want[a]) queue_key(pad, ARROW_KEY[a], false);
+    }
+    for (int a = 0; a < PAD_ARROWS; ++a) {
+        if (!pad->arrow_held[a] && want[a]) queue_key(pad, ARROW_KEY[a], true);
+        pad->arrow_held[a] = want[a];
+    }
+}
+
+SDLKey button_key(Uint8 button, const Settings& settings) {
+    if (button == FIRE_BUTTON) return SDLK_LCTRL;
+    if (button == settings.pad_start_button) return SDLK_LSHIFT;
+    return SDLK_RETURN;  // turns a story page; nothing elsewhere
+}
+
+}  // namespace
+
+void open_gamepad() {
+    if (!desktop.on || desktop.pad.joystick) return;
+    if (SDL_InitSubSystem(SDL_INIT_JOYSTICK) != 0 || SDL_NumJoysticks() < 1) return;
+    desktop.pad.joystick = SDL_JoystickOpen(FIRST_PAD);
+    SDL_JoystickEventState(SDL_ENABLE);
+}
+
+bool translate_pad_event(PadState* pad, const SDL_Event& event, const Settings& settings) {
+    switch (event.type) {
+        case SDL_JOYAXISMOTION:
+            if (event.jaxis.which != FIRST_PAD) return true;
+            if (event.jaxis.axis == AXIS_X) pad->stick_x = tilt(event.jaxis.value, settings.pad_dead_zone);
+            if (event.jaxis.axis == AXIS_Y) pad->stick_y = tilt(event.jaxis.value, settings.pad_dead_zone);
+            sync_arrows(pad);
+            return true;
+        case SDL_JOYHATMOTION:
+            if (event.jhat.which != FIRST_PAD || event.jhat.hat != FIRST_HAT) return true;
+            pad->hat = event.jhat.value;
+            sync_arrows(pad);
+            return true;
+        case SDL_JOYBUTTONDOWN:
+        case SDL_JOYBUTTONUP: {
+            if (event.jbutton.which != FIRST_PAD) return true;
+            const bool down = event.type == SDL_JOYBUTTONDOWN;
+            if (event.jbutton.button == FIRE_BUTTON) pad->fire_held = down;
+            queue_key(pad, button_key(event.jbutton.button, settings), down);
+            return true;
+        }
+        case SDL_JOYBALLMOTION:
+            return true;
+        default:
+            return false;
+    }
+}
+
+bool take_pad_key(PadState* pad, SDL_Event* event) {
+    if (pad->pending_count == 0) return false;
+    *event = pad->pending[pad->pending_first];
+    pad->pending_first = (pad->pending_first + 1) % PAD_PENDING_MAX;
+    pad->pending_count -= 1;
+    return true;
+}
+
+bool gamepad_holds(SDLKey key) {
+    if (!desktop.on) return false;
+    for (int a = 0; a < PAD_ARROWS; ++a) {
+        if (key == ARROW_KEY[a]) return desktop.pad.arrow_held[a];
+    }
+    return key == SDLK_LCTRL && desktop.pad.fire_held;
+}

@@ -1,0 +1,95 @@
+// The command line: the options, the help and version texts, and the usage
+// error.
+#include "desktop/options.h"
+
+#include <string_view>
+
+namespace {
+
+struct OptionRow {
+    const char* name;
+    OptionAction action;
+    DisplayChoice display;
+};
+
+// clang-format off
+const OptionRow OPTIONS[] = {
+    // name          action          display
+    {"--window",     ACTION_PLAY,    DISPLAY_WINDOW},
+    {"--fullscreen", ACTION_PLAY,    DISPLAY_FULLSCREEN},
+    {"--help",       ACTION_HELP,    DISPLAY_AS_SET},
+    {"-h",           ACTION_HELP,    DISPLAY_AS_SET},
+    {"--version",    ACTION_VERSION, DISPLAY_AS_SET},
+};
+// clang-format on
+
+const char HELP[] =
+    "Usage: cloudpiercer [OPTION]\n"
+    "A vertical-scrolling shoot-'em-up. Run it from its data folder (the cloudpiercer\n"
+    "launcher does).\n"
+    "\n"
+    "Options:\n"
+    "  --window        play in an 800x600 window\n"
+    "  --fullscreen    play full screen (the default)\n"
+    "  --help, -h      show this help and quit\n"
+    "  --version       show the version and quit\n"
+    "The choice of window or full screen is remembered for the next run.\n"
+    "\n"
+    "Keys:\n"
+    "  arrows          steer (two at once for diagonals); move the title cursor\n"
+    "  left Ctrl       fire (hold for automatic fire); select on the title\n"
+    "  left Shift      pause and continue\n"
+    "  any key         turn a story page\n"
+    "  Escape          quit\n"
+    "  F11, Alt+Enter  switch between window and full screen\n"
+    "  M               mute or unmute music and effects\n"
+    "  - and =         lower and raise the volume (also the keypad's - and +)\n"
+    "\n"
+    "Gamepad (the first one found at start):\n"
+    "  stick, hat      like the arrows\n"
+    "  first button    like left Ctrl\n"
+    "  start button    like left Shift (button 7; pad_start_button in the settings)\n"
+    "  any button      turns a story page\n"
+    "\n"
+    "Files:\n"
+    "  $XDG_CONFIG_HOME/cloudpiercer/settings   (default ~/.config/cloudpiercer/settings)\n"
+    "  $XDG_DATA_HOME/cloudpiercer/scores       (default ~/.local/share/cloudpiercer/scores)\n";
+
+const char VERSION[] = "cloudpiercer 1.0\n";
+
+}  // namespace
+
+Options parse_options(int argc, const char* const* argv) {
+    Options o;
+    for (int i = 1; i < argc; ++i) {
+        const std::string_view arg = argv[i];
+        const OptionRow* found = nullptr;
+        for (const OptionRow& row : OPTIONS) {
+            if (arg == row.name) found = &row;
+        }
+        if (!found) {
+            o.action = ACTION_USAGE;
+            o.bad = argv[i];
+            return o;
+        }
+        if (found->action != ACTION_PLAY) {
+            o.action = found->action;
+            return o;
+        }
+        o.display = found->display;
+    }
+    return o;
+}
+
+const char* help_text() {
+    return HELP;
+}
+
+const char* version_text() {
+    return VERSION;
+}
+
+std::string usage_error(const Options& o) {
+    return "cloudpiercer: unknown option '" + o.bad +
+           "'; usage: cloudpiercer [--window | --fullscreen | --help | --version]\n";
+}

@@ -1,0 +1,98 @@
+// The settings file: window or full screen, volume, mute and the pad's dead
+// zone and start button.
+#include "desktop/settings.h"
+
+#include <cstdio>
+
+#include "desktop/files.h"
+
+namespace {
+
+enum SettingKind { SETTING_SWITCH, SETTING_NUMBER };
+
+struct SettingRow {
+    const char* key;
+    SettingKind kind;
+    bool Settings::*flag;   // SETTING_SWITCH
+    int Settings::*number;  // SETTING_NUMBER
+    int min, max;           // SETTING_NUMBER
+    const char* comment;    // written above the line
+};
+
+// clang-format off
+const SettingRow SETTINGS[] = {
+    //key                  kind             flag                    number                        min max             comment
+    {"fullscreen",        SETTING_SWITCH,  &Settings::fullscreen,  nullptr,                      0,  0,              "yes: full screen; no: an 800x600 window (F11 switches)"},
+    {"volume",            SETTING_NUMBER,  nullptr,                &Settings::volume,            0,  VOLUME_LEVELS,  "music and effects, 0 (silent) to 8 (full)"},
+    {"muted",             SETTING_SWITCH,  &Settings::muted,       nullptr,                      0,  0,              "yes: no sound at all (M switches)"},
+    {"pad_dead_zone",     SETTING_NUMBER,  nullptr,                &Settings::pad_dead_zone,     0,  32767,          "stick travel that counts as centred, 0 to 32767"},
+    {"pad_start_button",  SETTING_NUMBER,  nullptr,                &Settings::pad_start_button,  0,  63,             "the pad button that pauses, numbered from 0"},
+};
+// clang-format on
+
+const SettingRow* find_setting(const std::string& key) {
+    for (const SettingRow& row : SETTINGS) {
+        if (key == row.key) return &row;
+    }
+    return nullptr;
+}
+
+bool apply_setting(const SettingRow& row, const std::string& value, Settings* s) {
+    if (row.kind == SETTING_SWITCH) return parse_switch(value, &(s->*row.flag));
+    return parse_number(value, row.min, row.max, &(s->*row.number));
+}
+
+}  // namespace
+
+std::string settings_file_path() {
+    return player_file("XDG_CONFIG_HOME", ".config", "settings");
+}
+
+int read_settings(const std::string& path, Settings* s) {
+    std::string text;
+    const ReadResult read = read_small_file(path, &text);
+    if (read == READ_MISSING) return 0;
+    if (read == READ_UNREADABLE) {
+        std::fprintf(stderr, "cloudpiercer: cannot read %s; using the default settings\n", path.c_str());
+        return 1;
+    }
+    int warnings = 0;
+    size_t pos = 0;
+    for (int line = 1; pos < text.size(); ++line) {
+        std::string key, value;
+        const LineKind kind = next_setting_line(text, &pos, &key, &value);
+        if (kind == LINE_BLANK) continue;
+        const SettingRow* row = kind == LINE_PAIR ? find_setting(key) : nullptr;
+        std::string problem;
+        if (kind == LINE_BAD) {
+            problem = "not a 'key = value' line";
+        } else if (!row) {
+            problem = "unknown key '" + key + "'";
+        } else if (!apply_setting(*row, value, s)) {
+            problem = "bad value '" + value + "' for " + key;
+        }
+        if (problem.empty()) continue;
+        std::fprintf(stderr, "cloudpiercer: %s:%d: %s, ignored\n", path.c_str(), line, problem.c_str());
+        ++warnings;
+    }
+    return warnings;
+}
+
+std::string settings_text(const Settings& s) {
+    std::string text = "# Cloudpiercer settings: key = value; lines starting with # are comments.\n";
+    for (const SettingRow& row : SETTINGS) {
+        text += std::string("\n# ") + row.comment + "\n" + row.key + " = ";
+        text += row.kind == SETTING_SWITCH ? (s.*row.flag ? "yes" : "no") : std::to_string(s.*row.number);
+        text += "\n";
+    }
+    return text;
+}
+
+void save_settings() {
+    if (!desktop.on) return;
+    if (write_file_atomically(desktop.settings_path, settings_text(desktop.settings))) return;
+    if (desktop.settings_warned) return;
+    desktop.settings_warned = true;
+    std::fprintf(stderr, "cloudpiercer: cannot write the settings file %s; settings are not kept\n",
+                 desktop.settings_path.empty() ? "(no home folder)" : desktop.settings_path.c_str());
+}

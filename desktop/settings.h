@@ -1,0 +1,21 @@
+// The settings file: `key = value` lines with # comments, read at start and
+// written whole (atomically) whenever the player changes a setting.
+#pragma once
+
+#include <string>
+
+#include "desktop/desktop_state.h"
+
+// $XDG_CONFIG_HOME/cloudpiercer/settings, or under ~/.config.
+std::string settings_file_path();
+
+// Fills *s from the file at path over its defaults. A missing file leaves the
+// defaults; each unknown key, bad value or bad line leaves that setting alone
+// and prints one warning line on stderr. Returns the number of warnings.
+int read_settings(const std::string& path, Settings* s);
+// The file's text for *s: every key, with a comment saying what it does.
+std::string settings_text(const Settings& s);
+
+// Writes desktop.settings to its file; a failure warns once a run and the
+// game plays on with the settings it has.
+void save_settings();
