@@ -1,11 +1,16 @@
 // Sound catalogue: loads the game's sound effects and music.
 #include "assets/sound_bank.h"
 
+#include <sys/stat.h>
+
+#include <cstdio>
+#include <vector>
+
+#include "assets/data_file.h"
+
 namespace {
 
-Mix_Chunk* load_chunk(const char* path) {
-    return Mix_LoadWAV_RW(SDL_RWFromFile(path, "rb"), 1);
-}
+constexpr size_t MAX_MUSIC_BYTES = 1 << 20;  // our longest piece is a few dozen kilobytes
 
 template <typename T>
 void release(T*& handle, void (*free_fn)(T*)) {
@@ -26,6 +31,27 @@ void release_sounds(SoundBank* b) {
 
 }  // namespace
 
+Mix_Chunk* load_chunk(const char* path) {
+    return Mix_LoadWAV_RW(open_data_file(path), 1);
+}
+
+Mix_Music* load_music(const char* path) {
+    std::vector<Uint8> bytes;
+    if (!read_data_file(path, MAX_MUSIC_BYTES, &bytes)) {
+        // Missing (or a folder, a pipe): silent, as designed. A plain file
+        // that is too big to be one of ours is as good as damaged.
+        struct stat st;
+        if (stat(path, &st) != 0 || !S_ISREG(st.st_mode)) return nullptr;
+        bytes.clear();
+    }
+    if (!midi_is_whole(bytes.data(), bytes.size())) {
+        // The synthesiser would accept it and complain on every loop.
+        std::fprintf(stderr, "cloudpiercer: music \"%s\" is damaged; playing on without it\n", path);
+        return nullptr;
+    }
+    return Mix_LoadMUS(path);
+}
+
 void load_sounds(SoundBank* b) {
     // A restart after a game over loads everything again: free the old first.
     release_sounds(b);
@@ -44,16 +70,16 @@ void load_sounds(SoundBank* b) {
     b->rocket        = load_chunk("wav/rocket.wav");
     b->beep          = load_chunk("wav/beep.wav");
 
-    b->level1   = Mix_LoadMUS("midi/level1.mid");
-    b->level2   = Mix_LoadMUS("midi/level2.mid");
-    b->level3   = Mix_LoadMUS("midi/level3.mid");
-    b->level4   = Mix_LoadMUS("midi/level4.mid");
-    b->victory  = Mix_LoadMUS("midi/victory.mid");
-    b->title    = Mix_LoadMUS("midi/title.mid");
-    b->gameover = Mix_LoadMUS("midi/gameover.mid");
-    b->lvl1boss = Mix_LoadMUS("midi/lvl1boss.mid");
-    b->story    = Mix_LoadMUS("midi/story.mid");
-    b->story2   = Mix_LoadMUS("midi/story2.mid");
+    b->level1   = load_music("midi/level1.mid");
+    b->level2   = load_music("midi/level2.mid");
+    b->level3   = load_music("midi/level3.mid");
+    b->level4   = load_music("midi/level4.mid");
+    b->victory  = load_music("midi/victory.mid");
+    b->title    = load_music("midi/title.mid");
+    b->gameover = load_music("midi/gameover.mid");
+    b->lvl1boss = load_music("midi/lvl1boss.mid");
+    b->story    = load_music("midi/story.mid");
+    b->story2   = load_music("midi/story2.mid");
     // clang-format on
 }
 
