@@ -7,6 +7,7 @@
 #include <unistd.h>
 
 #include <cstdio>
+#include <cstring>
 
 namespace {
 
@@ -63,9 +64,7 @@ struct MidiReader {
         return false;
     }
     bool tag(const char* four) {
-        if (left() < 4 || at[0] != four[0] || at[1] != four[1] || at[2] != four[2] || at[3] != four[3]) {
-            return false;
-        }
+        if (left() < 4 || std::memcmp(at, four, 4) != 0) return false;
         at += 4;
         return true;
     }

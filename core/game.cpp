@@ -129,13 +129,14 @@ void release_keys_not_down(LoopState* loop) {
     if (loop->fire_held && !key_really_down(SDLK_LCTRL)) key_up(SDLK_LCTRL, loop);
 }
 
-// A text-mode video driver would play the game as character art in the
-// terminal; only a player who chose it asks for that.
-bool text_display_chosen_by_sdl() {
+// SDL found no graphical display: without one it falls back to a text-mode
+// driver, which would play the game as character art in the terminal. Only
+// a player who chose a driver asks for that.
+bool no_graphical_display() {
     const char* asked = std::getenv("SDL_VIDEODRIVER");
     if (asked && *asked) return false;
     char name[32];
-    if (!SDL_VideoDriverName(name, sizeof name)) return false;
+    if (!SDL_WasInit(SDL_INIT_VIDEO) || !SDL_VideoDriverName(name, sizeof name)) return true;
     return std::strcmp(name, "aalib") == 0 || std::strcmp(name, "caca") == 0;
 }
 
@@ -176,7 +177,7 @@ void start_up() {
     print_notice_once();  // once a run, not after every game over
     if (level == 0) level = 1;
     SDL_Init(SDL_INIT_AUDIO | SDL_INIT_VIDEO);
-    if (text_display_chosen_by_sdl()) {
+    if (no_graphical_display()) {
         SDL_Quit();  // gives the terminal back
         std::fprintf(stderr,
                      "cloudpiercer: no graphical display found; start the game on a desktop, "

@@ -13,9 +13,10 @@
 
 namespace {
 
-// CLOUDPIERCER_SOAK_FRAMES overrides the frames for scripts/soak.
-int64_t soak_frames(int64_t otherwise) {
-    const char* text = std::getenv("CLOUDPIERCER_SOAK_FRAMES");
+// CLOUDPIERCER_SOAK_FRAMES and CLOUDPIERCER_SOAK_SEEDS set the size of the
+// run for scripts/soak.
+int64_t from_environment(const char* name, int64_t otherwise) {
+    const char* text = std::getenv(name);
     return text && *text ? std::atoll(text) : otherwise;
 }
 
@@ -65,15 +66,18 @@ void fly_and_check(uint32_t first_seed, int seeds, int64_t frames) {
     EXPECT_GE(all.pauses, 1);
     for (int d = 1; d <= 3; ++d) EXPECT_GE(all.difficulties[d], 1) << "difficulty " << d;
     // Memory stays flat from game over to game over, once every piece of
-    // music has played once.
+    // music has played once: a game that kept its pictures or sounds of each
+    // game would grow by megabytes each time. (The MIDI synthesiser itself
+    // drifts by some tens of kilobytes a game over.)
     EXPECT_GE(all.game_overs_first_seed, 3);
-    EXPECT_LT(all.heap_last_game_over, all.heap_second_game_over + 256 * 1024);
+    EXPECT_LT(all.heap_last_game_over, all.heap_second_game_over + 1024 * 1024);
 }
 
 }  // namespace
 
 TEST(Soak, SeededPilotsFlyThroughGameOversAndCompletionsWithEveryInvariantHolding) {
-    fly_and_check(1, 2, soak_frames(100000));
+    fly_and_check(1, int(from_environment("CLOUDPIERCER_SOAK_SEEDS", 2)),
+                  from_environment("CLOUDPIERCER_SOAK_FRAMES", 100000));
 }
 
 TEST(Pilot, TheInvariantsCatchABrokenGame) {
