@@ -58,7 +58,11 @@ void fly_and_check(uint32_t first_seed, int seeds, int64_t frames) {
         all.heap_last_game_over);
     EXPECT_EQ(all.frames, frames / seeds * seeds);
     for (const std::string& f : all.failures) ADD_FAILURE() << f;
-    // The pilots must really have been through what the soak is for.
+    // A short run (scripts/soak 20000 in CI) checks the invariants only;
+    // from the suite's length on, the pilots must really have been through
+    // what the soak is for.
+    constexpr int64_t FULL_RUN_PER_SEED = 50000;
+    if (frames / seeds < FULL_RUN_PER_SEED) return;
     EXPECT_GE(all.game_overs, 2);
     EXPECT_GE(all.completions, 1);
     EXPECT_GE(all.resumed, 1);
