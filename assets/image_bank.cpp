@@ -7,6 +7,8 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "assets/data_file.h"
+
 namespace {
 
 // One picture file and the field it fills; keyed files of an animation are
@@ -107,7 +109,7 @@ const PictureFile KEYED_PICTURES[] = {
 }  // namespace
 
 SDL_Surface* load_raw_picture(const char* path) {
-    return SDL_LoadBMP_RW(SDL_RWFromFile(path, "rb"), 1);
+    return SDL_LoadBMP_RW(open_data_file(path), 1);
 }
 
 SDL_Surface* load_keyed_picture(const char* path) {

@@ -1,11 +1,18 @@
 // Sound catalogue: loads the game's sound effects and music.
 #include "assets/sound_bank.h"
 
+#include <sys/stat.h>
+
 #include <cstdio>
 #include <cstring>
 #include <vector>
 
+#include "assets/data_file.h"
+
 namespace {
+
+constexpr size_t MAX_MUSIC_BYTES = 1 << 20;  // our longest piece is a few dozen kilobytes
+constexpr size_t MAX_BANK_BYTES = 64 << 20;  // ours is under 2 MB
 
 uint32_t le32(const uint8_t* p) {
     return uint32_t(p[0]) | uint32_t(p[1]) << 8 | uint32_t(p[2]) << 16 | uint32_t(p[3]) << 24;
@@ -36,10 +43,6 @@ bool find_list(const std::vector<uint8_t>& f, size_t at, size_t end, const char*
     return false;
 }
 
-Mix_Chunk* load_chunk(const char* path) {
-    return Mix_LoadWAV_RW(SDL_RWFromFile(path, "rb"), 1);
-}
-
 template <typename T>
 void release(T*& handle, void (*free_fn)(T*)) {
     if (handle) free_fn(handle);
@@ -61,12 +64,8 @@ void release_sounds(SoundBank* b) {
 
 bool is_instrument_bank(const char* path) {
     std::vector<uint8_t> f;
-    if (FILE* in = std::fopen(path, "rb")) {
-        uint8_t buf[65536];
-        size_t n;
-        while ((n = std::fread(buf, 1, sizeof buf, in)) > 0) f.insert(f.end(), buf, buf + n);
-        std::fclose(in);
-    }
+    // a folder or a named pipe in its place is no bank (and must not block)
+    if (!read_data_file(path, MAX_BANK_BYTES, &f)) return false;
     if (f.size() < 12 || std::memcmp(&f[0], "RIFF", 4) != 0 || std::memcmp(&f[8], "sfbk", 4) != 0)
         return false;
     if (le32(&f[4]) != f.size() - 8) return false;  // cut short, or something appended
@@ -97,6 +96,27 @@ bool use_instrument_bank() {
     return true;
 }
 
+Mix_Chunk* load_chunk(const char* path) {
+    return Mix_LoadWAV_RW(open_data_file(path), 1);
+}
+
+Mix_Music* load_music(const char* path) {
+    std::vector<Uint8> bytes;
+    if (!read_data_file(path, MAX_MUSIC_BYTES, &bytes)) {
+        // Missing (or a folder, a pipe): silent, as designed. A plain file
+        // that is too big to be one of ours is as good as damaged.
+        struct stat st;
+        if (stat(path, &st) != 0 || !S_ISREG(st.st_mode)) return nullptr;
+        bytes.clear();
+    }
+    if (!midi_is_whole(bytes.data(), bytes.size())) {
+        // The synthesiser would accept it and complain on every loop.
+        std::fprintf(stderr, "cloudpiercer: music \"%s\" is damaged; playing on without it\n", path);
+        return nullptr;
+    }
+    return Mix_LoadMUS(path);
+}
+
 void load_sounds(SoundBank* b) {
     // A restart after a game over loads everything again: free the old first.
     release_sounds(b);
@@ -115,16 +135,16 @@ void load_sounds(SoundBank* b) {
     b->rocket        = load_chunk("wav/rocket.wav");
     b->beep          = load_chunk("wav/beep.wav");
 
-    b->level1   = Mix_LoadMUS("midi/level1.mid");
-    b->level2   = Mix_LoadMUS("midi/level2.mid");
-    b->level3   = Mix_LoadMUS("midi/level3.mid");
-    b->level4   = Mix_LoadMUS("midi/level4.mid");
-    b->victory  = Mix_LoadMUS("midi/victory.mid");
-    b->title    = Mix_LoadMUS("midi/title.mid");
-    b->gameover = Mix_LoadMUS("midi/gameover.mid");
-    b->lvl1boss = Mix_LoadMUS("midi/lvl1boss.mid");
-    b->story    = Mix_LoadMUS("midi/story.mid");
-    b->story2   = Mix_LoadMUS("midi/story2.mid");
+    b->level1   = load_music("midi/level1.mid");
+    b->level2   = load_music("midi/level2.mid");
+    b->level3   = load_music("midi/level3.mid");
+    b->level4   = load_music("midi/level4.mid");
+    b->victory  = load_music("midi/victory.mid");
+    b->title    = load_music("midi/title.mid");
+    b->gameover = load_music("midi/gameover.mid");
+    b->lvl1boss = load_music("midi/lvl1boss.mid");
+    b->story    = load_music("midi/story.mid");
+    b->story2   = load_music("midi/story2.mid");
     // clang-format on
 }
 

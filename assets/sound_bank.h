@@ -44,6 +44,12 @@ bool use_instrument_bank();
 // Loads every file into the bank; handles of an earlier run are released first.
 void load_sounds(SoundBank* bank);
 
+// One effect; null when its file is missing, not a plain file, or unreadable.
+Mix_Chunk* load_chunk(const char* path);
+// One piece of music; null when missing or not a plain file. A damaged piece
+// is null too, with one warning line on standard error naming it.
+Mix_Music* load_music(const char* path);
+
 // Plays an effect once on the first free mixing channel.
 void play_sound(Mix_Chunk* chunk);
 // Plays a piece of music; loops -1 repeats it forever.

@@ -1,8 +1,10 @@
 // Start-up and the frame loop: the game's spine.
 #include "core/game.h"
 
+#include <csignal>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 
 #include "combat/collisions.h"
 #include "combat/enemies.h"
@@ -12,6 +14,7 @@
 #include "core/pools.h"
 #include "desktop/desktop.h"
 #include "desktop/display.h"
+#include "desktop/gamepad.h"
 #include "desktop/scores.h"
 #include "level/enemy_templates.h"
 #include "level/level_script.h"
@@ -79,7 +82,8 @@ void key_down(SDLKey key, LoopState* loop) {
             release_bonus(TPL_UFO, DIR_RIGHT, BONUS_UFO_X, BONUS_UFO_Y);
             break;
         case SDLK_r:
-            if (game_completed && player.shields <= 4) player.shields += 1;
+            // a wreck (0 shields) is not raised: it would fly again with no life left to lose
+            if (game_completed && player.shields > 0 && player.shields <= 4) player.shields += 1;
             break;
         case SDLK_a:
             if (game_completed) release_bonus(TPL_WEAPONICON, DIR_LEFT, BONUS_CARRIER_X, BONUS_CARRIER_Y);
@@ -109,6 +113,48 @@ void key_up(SDLKey key, LoopState* loop) {
     }
 }
 
+// Arrow or fire key really down now, whatever events were lost or taken by a
+// screen: SDL's keyboard state is kept up to date as events arrive, also
+// when its event queue is full and events are dropped.
+bool key_really_down(SDLKey key) {
+    return SDL_GetKeyState(nullptr)[key] != 0 || gamepad_holds(key);
+}
+
+// After the events of a frame: a key counted as held but not really down
+// was released where play did not see it (on a story page, in the pause, or
+// in a flood that overflowed the event queue). It is released now, by the
+// same tables as a release event. Keys held but not counted stay so until
+// pressed again, as after a story page.
+void release_keys_not_down(LoopState* loop) {
+    constexpr SDLKey ARROWS[] = {SDLK_UP, SDLK_DOWN, SDLK_LEFT, SDLK_RIGHT};
+    for (SDLKey arrow : ARROWS) {
+        if (!key_really_down(arrow)) loop->held_direction = release_direction(loop->held_direction, arrow);
+    }
+    if (loop->fire_held && !key_really_down(SDLK_LCTRL)) key_up(SDLK_LCTRL, loop);
+}
+
+// SDL found no graphical display: without one it falls back to a text-mode
+// driver, which would play the game as character art in the terminal. Only
+// a player who chose a driver asks for that.
+bool no_graphical_display() {
+    const char* asked = std::getenv("SDL_VIDEODRIVER");
+    if (asked && *asked) return false;
+    char name[32];
+    if (!SDL_WasInit(SDL_INIT_VIDEO) || !SDL_VideoDriverName(name, sizeof name)) return true;
+    return std::strcmp(name, "aalib") == 0 || std::strcmp(name, "caca") == 0;
+}
+
+void print_notice_once() {
+    static bool printed = false;
+    if (printed) return;
+    printed = true;
+    // A reader that has gone (cloudpiercer | head -1) must not end the game:
+    // the write fails quietly instead of raising SIGPIPE.
+    std::signal(SIGPIPE, SIG_IGN);
+    std::puts("Cloudpiercer 1.0 -- arrows steer, left Ctrl fires, left Shift pauses, Escape quits.");
+    std::fflush(stdout);
+}
+
 void autofire(LoopState* loop) {
     if (!loop->fire_held) return;
     loop->autofire_count += 1;
@@ -132,10 +178,16 @@ void draw_frame() {
 }  // namespace
 
 void start_up() {
-    std::puts("Cloudpiercer 1.0 -- arrows steer, left Ctrl fires, left Shift pauses, Escape quits.");
-    std::fflush(stdout);
+    print_notice_once();  // once a run, not after every game over
     if (level == 0) level = 1;
     SDL_Init(SDL_INIT_AUDIO | SDL_INIT_VIDEO);
+    if (no_graphical_display()) {
+        SDL_Quit();  // gives the terminal back
+        std::fprintf(stderr,
+                     "cloudpiercer: no graphical display found; start the game on a desktop, "
+                     "or choose a video driver with SDL_VIDEODRIVER\n");
+        std::exit(1);
+    }
 
     // After a game over the start-up runs again; the audio device, the exit
     // handler and the sounds are kept from the first run rather than stacked
@@ -205,6 +257,7 @@ void run_frame(LoopState* loop) {
     // input
     SDL_Event event;
     while (poll_input(&event, INPUT_PLAY)) handle_event(event, loop);
+    release_keys_not_down(loop);
     autofire(loop);
     player.direction = loop->held_direction;
     const Uint32 deadline = loop->last_frame_end + FRAME_MS;

@@ -19,11 +19,21 @@ struct ScheduledEvent {
 };
 std::vector<ScheduledEvent> scheduled;
 bool auto_keys = false;
+SDLKey auto_key = SDLK_RETURN;
 Uint32 last_auto_key = 0;
+
+// SDL's keyboard state, which the game reads to see which keys are really
+// down. A real keyboard sets it as each event arrives, even when the event
+// queue is full and the event itself is dropped; queued test keys do the same.
+void set_key_state(const SDL_Event& e) {
+    if (e.type != SDL_KEYDOWN && e.type != SDL_KEYUP) return;
+    SDL_GetKeyState(nullptr)[e.key.keysym.sym] = e.type == SDL_KEYDOWN;
+}
 
 void deliver_due_events() {
     for (size_t i = 0; i < scheduled.size();) {
         if (scheduled[i].at <= fake_now) {
+            set_key_state(scheduled[i].event);
             SDL_PushEvent(&scheduled[i].event);
             scheduled.erase(scheduled.begin() + long(i));
         } else {
@@ -45,6 +55,7 @@ SDL_Event key_event(SDLKey key, bool down) {
 
 void push_key(SDLKey key, bool down) {
     SDL_Event e = key_event(key, down);
+    set_key_state(e);
     SDL_PushEvent(&e);
 }
 
@@ -61,7 +72,7 @@ void clock_rest(Uint32 ms) {
     deliver_due_events();
     if (auto_keys && fake_now - last_auto_key > KEY_DELAY_MS + 100) {
         last_auto_key = fake_now;
-        push_key(SDLK_RETURN);
+        push_key(auto_key);
     }
 }
 
@@ -86,8 +97,9 @@ void schedule_quit(Uint32 at) {
     scheduled.push_back({at, e});
 }
 
-void set_auto_keys(bool on) {
+void set_auto_keys(bool on, SDLKey key) {
     auto_keys = on;
+    auto_key = key;
     last_auto_key = fake_now;
 }
 
@@ -96,6 +108,10 @@ void clear_events() {
     SDL_Event e;
     while (SDL_PollEvent(&e)) {
     }
+    // every key let go
+    int count = 0;
+    Uint8* keys = SDL_GetKeyState(&count);
+    for (int k = 0; k < count; ++k) keys[k] = 0;
 }
 
 void push_quit() {

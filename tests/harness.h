@@ -17,14 +17,16 @@ void schedule_key(Uint32 at, SDLKey key, bool down = true);
 void schedule_quit(Uint32 at);
 // Queues any event for the moment the clock reaches `at`.
 void schedule_event(Uint32 at, const SDL_Event& event);
-// Forgets scheduled events and empties SDL's queue.
+// Forgets scheduled events, empties SDL's queue and lets go of every key.
 void clear_events();
 // While on, every rest of a screen loop that comes more than KEY_DELAY_MS
-// after the last such key queues a press of Return: story pages turn by
-// themselves (the title and pause screens ignore Return).
-void set_auto_keys(bool on);
+// after the last such key queues a press of the key (Return by default):
+// story pages turn by themselves (the title and pause screens ignore Return;
+// left Shift also ends a pause).
+void set_auto_keys(bool on, SDLKey key = SDLK_RETURN);
 
-// Queues an event now.
+// Queues an event now. Key events also set SDL's keyboard state at once, as
+// a real key would, so the game sees the key down (or up) from then on.
 void push_key(SDLKey key, bool down = true);
 void push_quit();
 
