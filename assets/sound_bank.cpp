@@ -57,8 +57,18 @@ void load_sounds(SoundBank* b) {
     // clang-format on
 }
 
+int play_sound_at(Mix_Chunk* chunk, int volume) {
+    if (!chunk) return -1;
+    // The channel's volume is set before the sound starts, so the mixer never
+    // plays a moment of it at the level a previous sound left there.
+    const int channel = Mix_GroupAvailable(-1);
+    if (channel < 0) return -1;
+    Mix_Volume(channel, volume);
+    return Mix_PlayChannel(channel, chunk, 0);
+}
+
 void play_sound(Mix_Chunk* chunk) {
-    if (chunk) Mix_PlayChannel(-1, chunk, 0);
+    play_sound_at(chunk, MIX_MAX_VOLUME);
 }
 
 void play_music(Mix_Music* music, int loops) {
