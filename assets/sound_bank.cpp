@@ -67,8 +67,16 @@ int play_sound_at(Mix_Chunk* chunk, int volume) {
     return Mix_PlayChannel(channel, chunk, 0);
 }
 
+// Copies of one effect started together (a volley's hits on a boss, enemies
+// firing on the same frame) begin on the same sample of the output and add up
+// wave on wave: five hits would be five times one hit's loudness and
+// overflow the mix. So a copy started while others still sound is played
+// softer, each at full volume divided by the copies then sounding.
 void play_sound(Mix_Chunk* chunk) {
-    play_sound_at(chunk, MIX_MAX_VOLUME);
+    if (!chunk) return;
+    int sounding = 0;
+    for (int c = 0; c < Mix_AllocateChannels(-1); ++c) sounding += Mix_Playing(c) && Mix_GetChunk(c) == chunk;
+    play_sound_at(chunk, MIX_MAX_VOLUME / (sounding + 1));
 }
 
 void play_music(Mix_Music* music, int loops) {

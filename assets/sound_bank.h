@@ -33,7 +33,8 @@ struct SoundBank {
 // Loads every file into the bank; handles of an earlier run are released first.
 void load_sounds(SoundBank* bank);
 
-// Plays an effect once on the first free mixing channel, at full volume.
+// Plays an effect once on the first free mixing channel: at full volume, or
+// softer when copies of it are sounding already.
 void play_sound(Mix_Chunk* chunk);
 // The same at a channel volume of 0 to MIX_MAX_VOLUME; returns the channel,
 // or -1 when the chunk is null or every channel is busy.
