@@ -25,6 +25,10 @@ constexpr int SCREEN_BPP = 16;
 constexpr int AUDIO_RATE = 44100;
 constexpr int AUDIO_CHANNELS = 2;
 constexpr int AUDIO_CHUNK = 2048;
+// The music's level under the effects, of the mixer's 0 to 128. At full
+// volume the synthesiser alone reaches full scale, and every effect on top of
+// it would be cut off; here the music and several effects at once still fit.
+constexpr int MUSIC_VOLUME = 56;
 
 // Autofire: a shot when the count passes the limit (index: difficulty).
 constexpr int32_t AUTOFIRE_LIMIT[] = {7, 5, 7, 10};
@@ -142,6 +146,7 @@ void start_up() {
     first_run = false;
     if (first) {
         Mix_OpenAudio(AUDIO_RATE, AUDIO_S16MSB, AUDIO_CHANNELS, AUDIO_CHUNK);
+        Mix_VolumeMusic(MUSIC_VOLUME);  // kept by every piece played from now on
         std::atexit(SDL_Quit);
     }
     SDL_ShowCursor(0);
