@@ -191,29 +191,37 @@ void boot() {
     start_up();
 }
 
-int play_whole_game(int weapon, int max_frames) {
-    turn_pages = true;
-    LoopState loop;
+void start_pilot(LoopState* loop) {
     press(SDLK_LCTRL, true);  // the title's first row: start
     press(SDLK_LCTRL, false);
-    start_game(&loop);
+    start_game(loop);
     game_completed = false;
+}
+
+void pilot_frame(LoopState* loop, int weapon) {
+    // The pilot takes hits, hears the warning, and gets its shields back a
+    // while later; it never runs out of ships.
+    static int low_frames = 0;
+    if (player.shields == 1) {
+        if (++low_frames > 90) player.shields = 5;
+    } else {
+        low_frames = 0;
+    }
+    if (player.lives < 2) player.lives = 2;
+    if (player.shields > 0) player.weapon = weapon;
+    if (!loop->fire_held) press(SDLK_LCTRL, true);
+    turn_pages = true;
+    run_frame(loop);
+    turn_pages = false;
+}
+
+int play_whole_game(int weapon, int max_frames) {
+    LoopState loop;
+    start_pilot(&loop);
     bool left_level_one = false;
     int frame = 0;
-    int low_frames = 0;
-    for (; frame < max_frames; ++frame) {
-        // The pilot takes hits, hears the warning, and gets its shields back
-        // a while later; it never runs out of ships.
-        if (player.shields == 1) {
-            if (++low_frames > 90) player.shields = 5;
-        } else {
-            low_frames = 0;
-        }
-        if (player.lives < 2) player.lives = 2;
-        if (player.shields > 0) player.weapon = weapon;
-        if (!loop.fire_held) press(SDLK_LCTRL, true);
-        run_frame(&loop);
-        if (restart_requested) break;
+    for (; frame < max_frames && !loop.quit_requested && !restart_requested; ++frame) {
+        pilot_frame(&loop, weapon);
         if (std::getenv("MIX_METER_TRACE") && frame % 500 == 0) {
             int on = -1;
             for (int f = 0; f < STAGE_FLAG_COUNT; ++f) on = stage_flags[f] ? f : on;
@@ -223,7 +231,6 @@ int play_whole_game(int weapon, int max_frames) {
         left_level_one = left_level_one || !stage_flags[LEVEL1_ON];
         if (game_completed && left_level_one && stage_flags[LEVEL1_ON] && level_clock > 1) break;
     }
-    turn_pages = false;
     return frame;
 }
 

@@ -7,6 +7,8 @@
 #include <cstdint>
 #include <cstdio>
 
+#include "core/game.h"
+
 namespace mix_meter {
 
 constexpr long BLOCK_SAMPLES = 44100 * 2 * 2 / 5;  // 0.4 s of stereo
@@ -41,7 +43,14 @@ void render_buffer();
 void advance(Uint32 ms);
 // The start-up: display, audio device, sounds.
 void boot();
-// After boot: the title is answered with start, and a pilot plays the whole game with the weapon given, every
+// After boot: the title answered with start, a new game.
+void start_pilot(LoopState* loop);
+// One frame of play for a pilot who holds fire with the weapon given, takes
+// hits (so the low-shield warning sounds), gets its shields back 90 frames
+// after the warning and never runs out of ships; story pages turn by
+// themselves.
+void pilot_frame(LoopState* loop, int weapon);
+// After boot: the title answered with start, and the pilot plays the whole game with the weapon given, every
 // level and boss, until it comes round to level 1; returns the frames played.
 int play_whole_game(int weapon, int max_frames);
 

@@ -23,8 +23,10 @@ const Piece PIECES[] = {
 };
 
 int usage() {
-    std::fputs("usage: mix_meter play [--weapon N] [--raw FILE] | pieces [--piece NAME] [--raw FILE]\n",
-               stderr);
+    std::fputs(
+        "usage: mix_meter play [--weapon N] [--music V] [--effects V] [--raw FILE]\n"
+        "       mix_meter pieces [--piece NAME] [--music V] [--raw FILE]\n",
+        stderr);
     return 2;
 }
 
@@ -43,10 +45,16 @@ int main(int argc, char** argv) {
     if (!play && std::strcmp(argv[1], "pieces") != 0) return usage();
     int weapon = 5;
     const char* only = nullptr;
+    int music_volume = -1;
+    int effects_volume = -1;
     FILE* raw = nullptr;
     for (int i = 2; i < argc; ++i) {
         if (std::strcmp(argv[i], "--weapon") == 0 && i + 1 < argc) {
             weapon = std::atoi(argv[++i]);
+        } else if (std::strcmp(argv[i], "--music") == 0 && i + 1 < argc) {
+            music_volume = std::atoi(argv[++i]);
+        } else if (std::strcmp(argv[i], "--effects") == 0 && i + 1 < argc) {
+            effects_volume = std::atoi(argv[++i]);
         } else if (std::strcmp(argv[i], "--piece") == 0 && i + 1 < argc) {
             only = argv[++i];
         } else if (std::strcmp(argv[i], "--raw") == 0 && i + 1 < argc) {
@@ -59,6 +67,18 @@ int main(int argc, char** argv) {
     setenv("SDL_VIDEODRIVER", "dummy", 1);
     setenv("SDL_AUDIODRIVER", "dummy", 1);
     mix_meter::boot();
+    // Trying other levels without forging again: the music's volume, and
+    // every effect's volume, 0 to 128.
+    if (music_volume >= 0) Mix_VolumeMusic(music_volume);
+    if (effects_volume >= 0) {
+        Mix_Chunk* SoundBank::*const chunks[] = {
+            &SoundBank::laser,  &SoundBank::exp16,         &SoundBank::exp64,       &SoundBank::smallbullet,
+            &SoundBank::beep,   &SoundBank::shieldsarelow, &SoundBank::hpup,        &SoundBank::speedup,
+            &SoundBank::absorb, &SoundBank::bosscoming,    &SoundBank::largebullet, &SoundBank::rocket};
+        for (auto c : chunks) {
+            if (sounds.*c) Mix_VolumeChunk(sounds.*c, effects_volume);
+        }
+    }
     if (play) {
         mix_meter::meter.reset();
         mix_meter::meter.raw = raw;
