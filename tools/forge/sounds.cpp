@@ -5,9 +5,9 @@
 // Levels: each effect's peak, in dB of full scale, is the last argument to
 // finish_sound. They leave room for several effects at once on top of the
 // music (a boss fight sounds hits, explosions, shots and warnings together):
-// the loudest peak at -10 dB, the common ones 13 to 14.5 dB down; the small
-// bullet and the title's beep, quiet by nature, are cut less so they still
-// stand out from the music.
+// the loudest peaks at -10 dB, most 11 to 14.5 dB down; the laser, the
+// small bullet and the title's beep, short or quiet by nature, are cut less
+// so they still stand out from the music.
 #include <algorithm>
 #include <cmath>
 #include <numbers>
@@ -194,7 +194,7 @@ Samples laser() {
         v = tone.low(v, glide(t, 0.18, 11000.0, 1800.0), 0.9);
         s[i] = v * strike(t, 0.002, 0.055);
     }
-    finish_sound(s, -14.0, 0.002, 0.02);
+    finish_sound(s, -11.5, 0.002, 0.02);
     return s;
 }
 
@@ -259,7 +259,7 @@ Samples smallbullet() {
         const double v = carrier.sine(f, 1.2 * env * mod.sine(f * 2.0));
         s[i] = thin.high(v, 500.0) * env;
     }
-    finish_sound(s, -13.0, 0.0015, 0.025);
+    finish_sound(s, -10.5, 0.0015, 0.025);
     return s;
 }
 
