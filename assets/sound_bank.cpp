@@ -148,8 +148,40 @@ void load_sounds(SoundBank* b) {
     // clang-format on
 }
 
+namespace {
+int master_level = MIX_MAX_VOLUME;  // the player's level for all sound
+}  // namespace
+
+void set_master_volume(int level) {
+    master_level = level < 0 ? 0 : level > MIX_MAX_VOLUME ? MIX_MAX_VOLUME : level;
+    Mix_Volume(-1, master_level);
+    Mix_VolumeMusic(MUSIC_VOLUME * master_level / MIX_MAX_VOLUME);
+}
+
+int master_volume() {
+    return master_level;
+}
+
+int play_sound_at(Mix_Chunk* chunk, int volume) {
+    if (!chunk) return -1;
+    // The channel's volume is set before the sound starts, so the mixer never
+    // plays a moment of it at the level a previous sound left there.
+    const int channel = Mix_GroupAvailable(-1);
+    if (channel < 0) return -1;
+    Mix_Volume(channel, volume * master_level / MIX_MAX_VOLUME);
+    return Mix_PlayChannel(channel, chunk, 0);
+}
+
+// Copies of one effect started together (a volley's hits on a boss, enemies
+// firing on the same frame) begin on the same sample of the output and add up
+// wave on wave: five hits would be five times one hit's loudness and
+// overflow the mix. So a copy started while others still sound is played
+// softer, each at full volume divided by the copies then sounding.
 void play_sound(Mix_Chunk* chunk) {
-    if (chunk) Mix_PlayChannel(-1, chunk, 0);
+    if (!chunk) return;
+    int sounding = 0;
+    for (int c = 0; c < Mix_AllocateChannels(-1); ++c) sounding += Mix_Playing(c) && Mix_GetChunk(c) == chunk;
+    play_sound_at(chunk, MIX_MAX_VOLUME / (sounding + 1));
 }
 
 void play_music(Mix_Music* music, int loops) {

@@ -50,7 +50,19 @@ Mix_Chunk* load_chunk(const char* path);
 // is null too, with one warning line on standard error naming it.
 Mix_Music* load_music(const char* path);
 
-// Plays an effect once on the first free mixing channel.
+// Plays an effect once on the first free mixing channel: at full volume, or
+// softer when copies of it are sounding already.
 void play_sound(Mix_Chunk* chunk);
+// The same at a channel volume of 0 to MIX_MAX_VOLUME; returns the channel,
+// or -1 when the chunk is null or every channel is busy.
+int play_sound_at(Mix_Chunk* chunk, int volume);
+// The music's level under the effects, of the mixer's 0 to 128. At full
+// volume the synthesiser alone reaches full scale, and every effect on top of
+// it would be cut off; here the music and several effects at once still fit.
+constexpr int MUSIC_VOLUME = 56;
+// The player's level for all sound, 0 to MIX_MAX_VOLUME; full unless the
+// player turns it down. It scales every effect as it starts and the music.
+void set_master_volume(int level);
+int master_volume();
 // Plays a piece of music; loops -1 repeats it forever.
 void play_music(Mix_Music* music, int loops);

@@ -76,6 +76,8 @@ constexpr int32_t GAME_OVER_X = 144;
 constexpr int32_t GAME_OVER_Y = 600;  // rises from below the screen
 constexpr int32_t LOW_SHIELD_X = 144;
 constexpr int32_t LOW_SHIELD_Y = 236;
+// Each of the warning's two channels, so that both together make one warning.
+constexpr int LOW_SHIELD_VOLUME = MIX_MAX_VOLUME / 2;
 constexpr int32_t RESPAWN_X = 332;
 constexpr int32_t RESPAWN_Y = 500;
 constexpr int32_t PARKING_X = 2000;  // a lost ship waits off screen
@@ -174,12 +176,15 @@ void take_bullet_hits(Player* p) {
     }
 }
 
-// Sounded twice at once, shown once, until the shields leave 1.
+// Sounded on two channels at once, shown once, until the shields leave 1.
+// The two copies start on the same sample and add up, so each plays at half
+// volume: together they are one warning at full level, not a doubled one that
+// overflows the mix.
 void warn_low_shields(Player* p) {
     if (p->shields == 1 && !p->low_shield_warned) {
-        play_sound(sounds.shieldsarelow);
+        play_sound_at(sounds.shieldsarelow, LOW_SHIELD_VOLUME);
         spawn_effect(&effect_templates[TPL_LOW_SHIELD], front_effects, DIR_IDLE, LOW_SHIELD_X, LOW_SHIELD_Y);
-        play_sound(sounds.shieldsarelow);
+        play_sound_at(sounds.shieldsarelow, LOW_SHIELD_VOLUME);
         p->low_shield_warned = true;
     }
     if (p->shields != 1) p->low_shield_warned = false;

@@ -1,6 +1,7 @@
 // The player's weapons.
 #include "combat/weapons.h"
 
+#include "assets/sound_bank.h"
 #include "core/pools.h"
 
 void fill_shot_templates(int32_t difficulty) {
@@ -58,7 +59,10 @@ void player_fire(Player* p, Shot* pool) {
     switch (p->weapon) {
         case 1:
             fire(TPL_SHOT_L1, pool, x, y);
-            if (sounds.laser) Mix_PlayChannel(LASER_CHANNEL, sounds.laser, 0);
+            if (sounds.laser) {
+                Mix_Volume(LASER_CHANNEL, master_volume());  // a halved warning may have used it
+                Mix_PlayChannel(LASER_CHANNEL, sounds.laser, 0);
+            }
             break;
         case 2:
             fire(TPL_SHOT_L2, pool, x, y);

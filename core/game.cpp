@@ -198,6 +198,7 @@ void start_up() {
     if (first) {
         use_instrument_bank();  // the synthesiser takes its instruments when the device opens
         Mix_OpenAudio(AUDIO_RATE, AUDIO_S16MSB, AUDIO_CHANNELS, AUDIO_CHUNK);
+        set_master_volume(master_volume());  // the music's level under the effects
         std::atexit(SDL_Quit);
     }
     SDL_ShowCursor(0);

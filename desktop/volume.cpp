@@ -3,6 +3,7 @@
 
 #include <SDL_mixer.h>
 
+#include "assets/sound_bank.h"
 #include "desktop/desktop_state.h"
 #include "desktop/settings.h"
 
@@ -26,8 +27,7 @@ void step_volume(int step) {
 
 void apply_volume() {
     if (!desktop.on) return;
-    Mix_Volume(-1, mixer_volume());  // every channel allocated now
-    Mix_VolumeMusic(mixer_volume());
+    set_master_volume(mixer_volume());  // effects as they start, and the music under them
 }
 
 bool volume_key(SDLKey key) {

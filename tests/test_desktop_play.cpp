@@ -5,6 +5,7 @@
 
 #include <cstdlib>
 
+#include "assets/sound_bank.h"
 #include "core/clock.h"
 #include "desktop/desktop.h"
 #include "desktop/desktop_state.h"
@@ -59,8 +60,7 @@ class DesktopPlay : public ::testing::Test {
         clear_events();
         disable_desktop();
         // the mixer as the other tests expect it
-        Mix_Volume(-1, MIX_MAX_VOLUME);
-        Mix_VolumeMusic(MIX_MAX_VOLUME);
+        set_master_volume(MIX_MAX_VOLUME);
         resume_game = false;
         level = 1;
     }
@@ -296,7 +296,8 @@ TEST_F(DesktopPlay, VolumeKeysStepTheMixerAndMuteSilencesBoth) {
         for (SDLKey k : keys) push_key(k);
         frame_direction();
         const int effects = Mix_Volume(-1, -1);
-        EXPECT_EQ(Mix_VolumeMusic(-1), effects);  // one level for both
+        // one level for both: the music keeps its place under the effects
+        EXPECT_EQ(Mix_VolumeMusic(-1), MUSIC_VOLUME * effects / MIX_MAX_VOLUME);
         return effects;
     };
     EXPECT_EQ(volumes_after({}), MIX_MAX_VOLUME);  // no settings: as loud as ever
@@ -316,8 +317,7 @@ TEST_F(DesktopPlay, VolumeKeysStepTheMixerAndMuteSilencesBoth) {
     EXPECT_NE(kept.find("volume = 1\n"), std::string::npos);
     EXPECT_NE(kept.find("muted = yes\n"), std::string::npos);
     disable_desktop();
-    Mix_Volume(-1, MIX_MAX_VOLUME);
-    Mix_VolumeMusic(MIX_MAX_VOLUME);
+    set_master_volume(MIX_MAX_VOLUME);
     enable_desktop(folders.settings(), folders.scores());
     start_up();
     EXPECT_EQ(Mix_Volume(-1, -1), 0);
@@ -329,7 +329,7 @@ TEST_F(DesktopPlay, VolumeKeysStepTheMixerAndMuteSilencesBoth) {
     schedule_key(3600, SDLK_RETURN);
     story_screen(screen, 2);
     EXPECT_GE(clock_now(), 3600u);
-    EXPECT_EQ(Mix_VolumeMusic(-1), VOLUME_STEP);
+    EXPECT_EQ(Mix_VolumeMusic(-1), MUSIC_VOLUME * VOLUME_STEP / MIX_MAX_VOLUME);
 }
 
 TEST_F(DesktopPlay, F11AndAltEnterSwitchTheDisplayOnEveryScreenKeepingTheGame) {

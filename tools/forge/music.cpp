@@ -1,6 +1,7 @@
 // The game's music: every score in data/music/ becomes a Standard MIDI File
 // in midi/ under the same name.
 #include <algorithm>
+#include <cmath>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -16,6 +17,41 @@ namespace {
 // The pieces the game loads; without its score a piece would be silent there.
 const char* const PIECES[] = {"level1",   "level2",   "level3", "level4", "title",
                               "gameover", "lvl1boss", "story",  "story2", "victory"};
+
+// Each piece's level in the mix, in dB, so that they all sound about equally
+// loud whatever their scoring: a quiet story piece next to the title, or the
+// boss fight's full band. Applied to every part's channel volume (controller
+// 7), which General MIDI synthesisers follow as 40 * log10(volume / 127) dB,
+// so a part keeps its balance within its piece. The pieces are brought to
+// the quietest one's level (pieces with a part at full volume cannot be
+// raised), and the game's music volume sets them all in the mix.
+struct PieceGain {
+    const char* piece;
+    double db;
+};
+// clang-format off
+constexpr PieceGain PIECE_GAINS[] = {
+//   piece        dB
+    {"title",     -3.3},
+    {"story",     -1.2},
+    {"story2",    1.4},
+    {"level1",    -3.6},
+    {"level2",    -6.5},
+    {"level3",    -2.7},
+    {"level4",    -3.7},
+    {"lvl1boss",  -7.9},
+    {"gameover",  -0.4},
+    {"victory",   -4.4},
+};
+// clang-format on
+
+void apply_gain(Song& song, const std::string& piece) {
+    for (const PieceGain& g : PIECE_GAINS) {
+        if (piece != g.piece) continue;
+        const double scale = std::pow(10.0, g.db / 40.0);
+        for (MidiPart& p : song.parts) p.volume = std::clamp(int(std::lround(p.volume * scale)), 0, 127);
+    }
+}
 
 std::string read_text(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
@@ -40,7 +76,8 @@ void forge_music(const std::string& src, const std::string& out) {
     }
     std::sort(scores.begin(), scores.end());
     for (const fs::path& score : scores) {
-        const Song song = parse_score(read_text(score.string()), score.string());
+        Song song = parse_score(read_text(score.string()), score.string());
+        apply_gain(song, score.stem().string());
         write_file(out + "/midi/" + score.stem().string() + ".mid", encode_midi(song));
     }
 }

@@ -1,6 +1,13 @@
 // The game's twelve sound effects, synthesised from oscillators, noise,
 // filters and envelopes. Every noise source has a fixed seed, so the forge
 // writes the same bytes on every run.
+//
+// Levels: each effect's peak, in dB of full scale, is the last argument to
+// finish_sound. They leave room for several effects at once on top of the
+// music (a boss fight sounds hits, explosions, shots and warnings together):
+// the loudest peaks at -10 dB, most 11 to 14.5 dB down; the laser, the
+// small bullet and the title's beep, short or quiet by nature, are cut less
+// so they still stand out from the music.
 #include <algorithm>
 #include <cmath>
 #include <numbers>
@@ -187,7 +194,7 @@ Samples laser() {
         v = tone.low(v, glide(t, 0.18, 11000.0, 1800.0), 0.9);
         s[i] = v * strike(t, 0.002, 0.055);
     }
-    finish_sound(s, -7.0, 0.002, 0.02);
+    finish_sound(s, -11.5, 0.002, 0.02);
     return s;
 }
 
@@ -209,7 +216,7 @@ Samples exp16() {
         const double knock = thump.sine(glide(t, 0.09, 230.0, 55.0)) * strike(t, 0.001, 0.04);
         s[i] = soft_clip(1.1 * crackle + 0.9 * knock, 2.5);
     }
-    finish_sound(s, -6.0, 0.0015, 0.04);
+    finish_sound(s, -13.0, 0.0015, 0.04);
     return s;
 }
 
@@ -235,7 +242,7 @@ Samples exp64() {
         add_crackle(s, noise, t, 0.002 + 0.005 * noise.chance(), 0.9 * decay(t, 0.2));
     }
     for (double& x : s) x = soft_clip(x, 1.8);
-    finish_sound(s, -3.0, 0.003, 0.2);
+    finish_sound(s, -10.0, 0.003, 0.2);
     return s;
 }
 
@@ -252,7 +259,7 @@ Samples smallbullet() {
         const double v = carrier.sine(f, 1.2 * env * mod.sine(f * 2.0));
         s[i] = thin.high(v, 500.0) * env;
     }
-    finish_sound(s, -9.0, 0.0015, 0.025);
+    finish_sound(s, -10.5, 0.0015, 0.025);
     return s;
 }
 
@@ -272,7 +279,7 @@ Samples largebullet() {
         v += 0.8 * crack.band(noise.next(), 2600.0, 1.0) * strike(t, 0.001, 0.02);
         s[i] = soft_clip(v, 2.0);
     }
-    finish_sound(s, -7.5, 0.002, 0.04);
+    finish_sound(s, -14.5, 0.002, 0.04);
     return s;
 }
 
@@ -296,7 +303,7 @@ Samples rocket() {
         v += 0.8 * pop.low(white, 1200.0) * strike(t, 0.001, 0.015);
         s[i] = soft_clip(v, 1.4);
     }
-    finish_sound(s, -6.0, 0.002, 0.06);
+    finish_sound(s, -13.0, 0.002, 0.06);
     return s;
 }
 
@@ -309,7 +316,7 @@ Samples beep() {
         const double t = time_of(i);
         s[i] = (tone.sine(f) + 0.12 * octave.sine(2.0 * f)) * decay(t, 0.2);
     }
-    finish_sound(s, -11.0, 0.003, 0.025);
+    finish_sound(s, -15.0, 0.003, 0.025);
     return s;
 }
 
@@ -337,7 +344,7 @@ Samples shieldsarelow() {
         const double v = tone.low(square.pulse(f, 0.5), 3200.0, 0.8) + 0.6 * sine.sine(f);
         s[i] = v * gate;
     }
-    finish_sound(s, -10.0, 0.004, 0.03);
+    finish_sound(s, -17.0, 0.004, 0.03);
     return s;
 }
 
@@ -363,7 +370,7 @@ Samples hpup() {
     }
     constexpr size_t ECHO = size_t(0.09 * SOUND_RATE);
     for (size_t i = s.size() - 1; i >= ECHO; --i) s[i] += 0.3 * s[i - ECHO];
-    finish_sound(s, -5.0, 0.003, 0.08);
+    finish_sound(s, -12.0, 0.003, 0.08);
     return s;
 }
 
@@ -383,7 +390,7 @@ Samples speedup() {
         const double tremolo = 0.7 + 0.3 * rev.sine(glide(t, 0.5, 8.0, 32.0));
         s[i] = 0.6 * v * tremolo * rise(t, 0.02) * (0.7 + 0.3 * ramp(t, 0.45));  // grows as it climbs
     }
-    finish_sound(s, -3.5, 0.004, 0.15);
+    finish_sound(s, -10.5, 0.004, 0.15);
     return s;
 }
 
@@ -419,7 +426,7 @@ Samples absorb() {
         const double hz = 2600.0 + 2400.0 * ramp(t, PING_AT) + 1200.0 * noise.chance();
         add_blip(s, t, 0.02 + 0.02 * noise.chance(), hz, 0.12 * (0.3 + 0.7 * rise(t, PING_AT)));
     }
-    finish_sound(s, -5.0, 0.004, 0.08);
+    finish_sound(s, -12.0, 0.004, 0.08);
     return s;
 }
 
@@ -450,7 +457,7 @@ Samples bosscoming() {
         v += 0.8 * sub.sine(55.0 * scoop);
         s[i] = soft_clip(0.45 * v * swell, 1.5);
     }
-    finish_sound(s, -4.0, 0.005, 0.1);
+    finish_sound(s, -11.0, 0.005, 0.1);
     return s;
 }
 
