@@ -88,7 +88,7 @@ bool use_instrument_bank() {
     // make every piece fail to load, and the game would play no music at all.
     if (!is_instrument_bank(INSTRUMENT_BANK_FILE)) {
         std::fprintf(stderr,
-                     "cloudpiercer: %s is missing or damaged; the music uses the system's instruments\n",
+                     "cloudpiercer: \"%s\" is missing or damaged; the music uses the system's instruments\n",
                      INSTRUMENT_BANK_FILE);
         return false;
     }

@@ -157,6 +157,8 @@ void press(SDLKey key, bool down) {
     e.key.type = e.type;
     e.key.state = down ? SDL_PRESSED : SDL_RELEASED;
     e.key.keysym.sym = key;
+    // as a real key would, so the game sees the key held until it is let go
+    SDL_GetKeyState(nullptr)[key] = down;
     SDL_PushEvent(&e);
 }
 

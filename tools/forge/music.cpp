@@ -32,16 +32,16 @@ struct PieceGain {
 // clang-format off
 constexpr PieceGain PIECE_GAINS[] = {
 //   piece        dB
-    {"title",     -3.3},
-    {"story",     -1.2},
-    {"story2",    1.4},
+    {"title",     -3.0},
+    {"story",     -2.3},
+    {"story2",    2.3},
     {"level1",    -3.6},
-    {"level2",    -6.5},
+    {"level2",    -2.6},
     {"level3",    -2.7},
-    {"level4",    -3.7},
-    {"lvl1boss",  -7.9},
-    {"gameover",  -0.4},
-    {"victory",   -4.4},
+    {"level4",    -2.5},
+    {"lvl1boss",  -3.2},
+    {"gameover",  -1.9},
+    {"victory",   -3.8},
 };
 // clang-format on
 
