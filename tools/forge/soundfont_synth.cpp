@@ -34,26 +34,6 @@ struct Noise {
     double chance() { return double(bits()) / 4294967296.0; }
 };
 
-// Trapezoidal state-variable filter.
-struct Filter {
-    double ic1 = 0.0, ic2 = 0.0, lp = 0.0, bp = 0.0, hp = 0.0;
-    void run(double x, double hz, double q) {
-        const double g = std::tan(PI * std::clamp(hz, 10.0, 0.45 * SOUND_RATE) / SOUND_RATE);
-        const double k = 1.0 / q;
-        const double a1 = 1.0 / (1.0 + g * (g + k));
-        const double a2 = g * a1;
-        const double a3 = g * a2;
-        const double v3 = x - ic2;
-        const double v1 = a1 * ic1 + a2 * v3;
-        const double v2 = ic2 + a2 * ic1 + a3 * v3;
-        ic1 = 2.0 * v1 - ic1;
-        ic2 = 2.0 * v2 - ic2;
-        lp = v2;
-        bp = v1;
-        hp = x - k * v1 - v2;
-    }
-};
-
 // In-place radix-2 inverse transform (no 1/N scaling).
 void inverse_fft(std::vector<std::complex<double>>& a) {
     const size_t n = a.size();

@@ -20,7 +20,6 @@ namespace forge {
 namespace {
 
 constexpr double PI = std::numbers::pi;
-constexpr double NYQUIST_GUARD = 0.45 * SOUND_RATE;  // filters stay stable below this
 
 // Building blocks.
 
@@ -80,43 +79,6 @@ struct Osc {
     double triangle(double hz) {
         const double p = advance(hz);
         return p < 0.5 ? 4.0 * p - 1.0 : 3.0 - 4.0 * p;
-    }
-};
-
-// State-variable filter (trapezoidal), safe to sweep every sample.
-struct Filter {
-    double ic1 = 0.0;
-    double ic2 = 0.0;
-    double lp = 0.0;
-    double bp = 0.0;
-    double hp = 0.0;
-
-    void run(double x, double hz, double q) {
-        const double g = std::tan(PI * std::clamp(hz, 10.0, NYQUIST_GUARD) / SOUND_RATE);
-        const double k = 1.0 / q;
-        const double a1 = 1.0 / (1.0 + g * (g + k));
-        const double a2 = g * a1;
-        const double a3 = g * a2;
-        const double v3 = x - ic2;
-        const double v1 = a1 * ic1 + a2 * v3;
-        const double v2 = ic2 + a2 * ic1 + a3 * v3;
-        ic1 = 2.0 * v1 - ic1;
-        ic2 = 2.0 * v2 - ic2;
-        lp = v2;
-        bp = v1;
-        hp = x - k * v1 - v2;
-    }
-    double low(double x, double hz, double q = 0.707) {
-        run(x, hz, q);
-        return lp;
-    }
-    double band(double x, double hz, double q) {
-        run(x, hz, q);
-        return bp;
-    }
-    double high(double x, double hz, double q = 0.707) {
-        run(x, hz, q);
-        return hp;
     }
 };
 
