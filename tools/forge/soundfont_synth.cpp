@@ -21,19 +21,6 @@ constexpr double LOUDEST_PARTIAL_HZ = 12000.0;  // a wave may be played up to ni
 constexpr double MELODIC_RMS = 0.36;            // every loop's loudness before the table's trim
 constexpr double DRUM_PEAK = 0.95;
 
-struct Noise {
-    uint32_t state;
-    explicit Noise(uint32_t seed) : state(seed) {}
-    uint32_t bits() {
-        state ^= state << 13;
-        state ^= state >> 17;
-        state ^= state << 5;
-        return state;
-    }
-    double next() { return double(bits()) / 2147483648.0 - 1.0; }
-    double chance() { return double(bits()) / 4294967296.0; }
-};
-
 // In-place radix-2 inverse transform (no 1/N scaling).
 void inverse_fft(std::vector<std::complex<double>>& a) {
     const size_t n = a.size();

@@ -23,20 +23,6 @@ constexpr double PI = std::numbers::pi;
 
 // Building blocks.
 
-// xorshift32: white noise in -1..1.
-struct Noise {
-    uint32_t state;
-    explicit Noise(uint32_t seed) : state(seed) {}
-    uint32_t bits() {
-        state ^= state << 13;
-        state ^= state >> 17;
-        state ^= state << 5;
-        return state;
-    }
-    double next() { return double(bits()) / 2147483648.0 - 1.0; }
-    double chance() { return double(bits()) / 4294967296.0; }  // 0..1
-};
-
 // PolyBLEP step correction: takes the aliasing edge off saw and pulse waves.
 double blep(double t, double dt) {
     if (t < dt) {

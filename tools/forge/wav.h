@@ -13,6 +13,20 @@ namespace forge {
 
 constexpr int SOUND_RATE = 44100;  // samples per second, the rate the game opens its audio device at
 
+// xorshift32: white noise in -1..1, the same from the same seed on every run.
+struct Noise {
+    uint32_t state;
+    explicit Noise(uint32_t seed) : state(seed) {}
+    uint32_t bits() {
+        state ^= state << 13;
+        state ^= state >> 17;
+        state ^= state << 5;
+        return state;
+    }
+    double next() { return double(bits()) / 2147483648.0 - 1.0; }
+    double chance() { return double(bits()) / 4294967296.0; }  // 0..1
+};
+
 // State-variable filter (trapezoidal), safe to sweep every sample; the
 // effects and the instruments are shaped by it alike.
 struct Filter {
