@@ -1,17 +1,14 @@
 // The forge's data tree and the catalogues that load it.
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <cstdlib>
-#include <filesystem>
 #include <string>
 #include <vector>
 
 #include "assets/image_bank.h"
 #include "assets/sound_bank.h"
+#include "tests/data_folder.h"
 #include "tests/harness.h"
-
-namespace fs = std::filesystem;
 
 namespace {
 
@@ -136,33 +133,6 @@ const char* const MUSIC_FILES[] = {
     "midi/level1.mid", "midi/title.mid",  "midi/gameover.mid", "midi/lvl1boss.mid", "midi/story.mid",
     "midi/story2.mid", "midi/level2.mid", "midi/level3.mid",   "midi/level4.mid",   "midi/victory.mid"};
 
-// A copy of the data tree in a temporary folder, made of links to the real
-// files; the test runs inside it and the original folder is restored after.
-class DataCopy {
-  public:
-    DataCopy() : home_(fs::current_path()) {
-        char pattern[] = "/tmp/cloudpiercer-data-XXXXXX";
-        dir_ = mkdtemp(pattern);
-        for (const char* sub : {"bmp", "story", "wav", "midi"}) {
-            if (!fs::exists(home_ / sub)) continue;
-            fs::create_directory(dir_ / sub);
-            for (const auto& entry : fs::directory_iterator(home_ / sub)) {
-                fs::create_symlink(entry.path(), dir_ / sub / entry.path().filename());
-            }
-        }
-        fs::current_path(dir_);
-    }
-    ~DataCopy() {
-        fs::current_path(home_);
-        fs::remove_all(dir_);
-    }
-    void remove(const std::string& file) { fs::remove(dir_ / file); }
-
-  private:
-    fs::path home_;
-    fs::path dir_;
-};
-
 }  // namespace
 
 TEST(Assets, EveryPictureExistsAtItsSizeAndKeyedOnesKeepBlackForTransparency) {
@@ -246,7 +216,7 @@ TEST(Assets, CatalogueLoadsEightyFourPicturesAndLeavesTheUnusedFieldsNull) {
 }
 
 TEST(Assets, MissingSoundsAndRawPicturesLeaveAGameThatRuns) {
-    DataCopy copy;
+    DataFolder copy;
     std::vector<std::string> gone(std::begin(SOUND_FILES), std::end(SOUND_FILES));
     gone.insert(gone.end(), std::begin(MUSIC_FILES), std::end(MUSIC_FILES));
     for (int i = 0; i < PLAY_PICTURES; ++i) {
@@ -284,7 +254,7 @@ TEST(AssetsDeathTest, AMissingKeyedPictureStopsTheStartWithOneLineNamingIt) {
         // The message names the file and the folder it was looked for in.
         EXPECT_EXIT(
             {
-                DataCopy copy;
+                DataFolder copy;
                 copy.remove(file);
                 SDL_Init(SDL_INIT_VIDEO);  // pictures need a display, not sound
                 screen = SDL_SetVideoMode(800, 600, 16, 0);
