@@ -162,14 +162,16 @@ int master_volume() {
     return master_level;
 }
 
-int play_sound_at(Mix_Chunk* chunk, int volume) {
-    if (!chunk) return -1;
+int play_sound_on(int channel, Mix_Chunk* chunk, int volume) {
+    if (!chunk || channel < 0) return -1;
     // The channel's volume is set before the sound starts, so the mixer never
     // plays a moment of it at the level a previous sound left there.
-    const int channel = Mix_GroupAvailable(-1);
-    if (channel < 0) return -1;
     Mix_Volume(channel, volume * master_level / MIX_MAX_VOLUME);
     return Mix_PlayChannel(channel, chunk, 0);
+}
+
+int play_sound_at(Mix_Chunk* chunk, int volume) {
+    return chunk ? play_sound_on(Mix_GroupAvailable(-1), chunk, volume) : -1;
 }
 
 // Copies of one effect started together (a volley's hits on a boss, enemies

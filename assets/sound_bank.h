@@ -56,6 +56,8 @@ void play_sound(Mix_Chunk* chunk);
 // The same at a channel volume of 0 to MIX_MAX_VOLUME; returns the channel,
 // or -1 when the chunk is null or every channel is busy.
 int play_sound_at(Mix_Chunk* chunk, int volume);
+// The same on a given channel, whatever plays there now.
+int play_sound_on(int channel, Mix_Chunk* chunk, int volume);
 // The music's level under the effects, of the mixer's 0 to 128. At full
 // volume the synthesiser alone reaches full scale, and every effect on top of
 // it would be cut off; here the music and several effects at once still fit.

@@ -59,10 +59,7 @@ void player_fire(Player* p, Shot* pool) {
     switch (p->weapon) {
         case 1:
             fire(TPL_SHOT_L1, pool, x, y);
-            if (sounds.laser) {
-                Mix_Volume(LASER_CHANNEL, master_volume());  // a halved warning may have used it
-                Mix_PlayChannel(LASER_CHANNEL, sounds.laser, 0);
-            }
+            play_sound_on(LASER_CHANNEL, sounds.laser, MIX_MAX_VOLUME);
             break;
         case 2:
             fire(TPL_SHOT_L2, pool, x, y);
