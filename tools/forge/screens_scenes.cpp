@@ -1,6 +1,7 @@
 // The story illustrations, one function per named picture: the Vale, Wren,
 // the route, the launch, orbit, the sea, the desert, the four strongholds and
 // the way home.
+#include <algorithm>
 #include <cmath>
 #include <stdexcept>
 
