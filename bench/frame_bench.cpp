@@ -8,7 +8,7 @@
 
 #include "combat/collisions.h"
 #include "core/clock.h"
-#include "core/game.h"
+#include "game/game.h"
 #include "core/pools.h"
 #include "level/enemy_templates.h"
 

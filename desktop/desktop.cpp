@@ -1,5 +1,5 @@
 // The desktop front-end: start from the command line and the player's files,
-// the devices at each start-up, and the input filter of every loop.
+// and the devices at each start-up.
 #include "desktop/desktop.h"
 
 #include <cstdio>
@@ -21,11 +21,6 @@ namespace {
 // any screen), a best score reached in the game being played is kept.
 void save_at_exit() {
     save_best_scores();
-}
-
-// The desktop's own keys; true when the key was one (it is used up).
-bool desktop_key(const SDL_keysym& key) {
-    return display_key(key) || volume_key(key.sym);
 }
 
 }  // namespace
@@ -77,21 +72,4 @@ int start_desktop(int argc, const char* const* argv) {
 void start_desktop_devices() {
     open_gamepad();
     apply_volume();
-}
-
-bool poll_input(SDL_Event* event, InputScreen where) {
-    if (!desktop.on) return SDL_PollEvent(event);
-    for (;;) {
-        if (take_pad_key(&desktop.pad, event)) return true;
-        if (!SDL_PollEvent(event)) return false;
-        if (translate_pad_event(&desktop.pad, *event, desktop.settings)) continue;
-        if (event->type != SDL_KEYDOWN) return true;
-        if (desktop_key(event->key.keysym)) continue;
-        if (where == INPUT_TITLE && event->key.keysym.sym == SDLK_ESCAPE) {
-            // the quit the footer of the title picture promises
-            *event = SDL_Event{};
-            event->type = SDL_QUIT;
-        }
-        return true;
-    }
 }

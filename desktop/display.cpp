@@ -9,13 +9,6 @@
 #include "desktop/desktop_state.h"
 #include "desktop/settings.h"
 
-namespace {
-
-// The start-up's flags besides the mode (core/game.cpp).
-constexpr Uint32 VIDEO_FLAGS = SDL_HWSURFACE | SDL_DOUBLEBUF;
-
-}  // namespace
-
 Uint32 display_mode_flag() {
     return !desktop.on || desktop.settings.fullscreen ? SDL_FULLSCREEN : 0;
 }
@@ -35,8 +28,8 @@ void toggle_display_mode() {
     if (!SDL_WM_ToggleFullScreen(screen)) {
         const int w = screen->w, h = screen->h, bpp = screen->format->BitsPerPixel;
         const Uint32 now = screen->flags & SDL_FULLSCREEN;
-        SDL_Surface* again = SDL_SetVideoMode(w, h, bpp, VIDEO_FLAGS | (now ^ SDL_FULLSCREEN));
-        if (!again) again = SDL_SetVideoMode(w, h, bpp, VIDEO_FLAGS | now);  // back to the old mode
+        SDL_Surface* again = SDL_SetVideoMode(w, h, bpp, DISPLAY_VIDEO_FLAGS | (now ^ SDL_FULLSCREEN));
+        if (!again) again = SDL_SetVideoMode(w, h, bpp, DISPLAY_VIDEO_FLAGS | now);  // back to the old mode
         if (!again) {
             std::fprintf(stderr, "cloudpiercer: cannot set the %dx%d display again: %s\n", w, h,
                          SDL_GetError());

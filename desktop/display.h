@@ -4,6 +4,9 @@
 
 #include <SDL.h>
 
+// The display's flags besides the mode, at start-up and at every switch.
+constexpr Uint32 DISPLAY_VIDEO_FLAGS = SDL_HWSURFACE | SDL_DOUBLEBUF;
+
 // SDL_FULLSCREEN or 0, for the start-up's SDL_SetVideoMode.
 Uint32 display_mode_flag();
 // Handles F11 and Alt+Enter; true when the key was one of them.

@@ -7,7 +7,8 @@
 #include "assets/image_bank.h"
 #include "core/clock.h"
 #include "core/game_state.h"
-#include "desktop/desktop.h"
+#include "io/input.h"
+#include "io/picture.h"
 #include "render/scene.h"
 
 namespace {
@@ -65,7 +66,7 @@ void pause_screen(SDL_Surface* target) {
         // Drawn over the frozen frame, at least once even for two quick presses.
         if (leaving || !drawn || clock_now() - last_draw >= REFRESH_MS) {
             blit_picture(picture, nullptr, 0, 0, target);
-            SDL_Flip(target);
+            show_picture(target);
             drawn = true;
             last_draw = clock_now();
         }

@@ -7,7 +7,8 @@
 #include "assets/image_bank.h"
 #include "core/clock.h"
 #include "core/game_state.h"
-#include "desktop/desktop.h"
+#include "io/input.h"
+#include "io/picture.h"
 
 namespace {
 
@@ -120,7 +121,7 @@ void story_key(StoryScreen* s) {
 
 void story_draw(const StoryScreen* s, SDL_Surface* target) {
     if (s->picture) SDL_BlitSurface(s->picture, nullptr, target, nullptr);
-    SDL_Flip(target);
+    show_picture(target);
 }
 
 void story_close(StoryScreen* s) {

@@ -7,8 +7,9 @@
 #include "assets/sound_bank.h"
 #include "core/clock.h"
 #include "core/game_state.h"
-#include "desktop/desktop.h"
 #include "desktop/scores.h"
+#include "io/input.h"
+#include "io/picture.h"
 #include "render/scene.h"
 
 namespace {
@@ -63,7 +64,7 @@ void draw_menu(const TitlePictures& p, const Menu& m, SDL_Surface* target) {
         blit_picture(p.label[difficulty], nullptr, LABEL_X, LABEL_Y, target);
     }
     draw_best_score(target);
-    SDL_Flip(target);
+    show_picture(target);
 }
 
 // The cursor stops at the first and last rows, silently.

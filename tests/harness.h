@@ -6,7 +6,7 @@
 
 #include <string>
 
-#include "core/game.h"
+#include "game/game.h"
 
 // The test clock. Time moves only when the game waits or rests, or when a
 // test moves it; events scheduled for a time are queued when it is reached.

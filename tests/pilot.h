@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "core/game.h"
+#include "game/game.h"
 
 struct PilotPlan {
     uint32_t seed;

@@ -30,7 +30,7 @@
 #include <vector>
 
 #include "core/clock.h"
-#include "core/game.h"
+#include "game/game.h"
 #include "core/pools.h"
 
 // --- The audio device, driven by hand ---------------------------------------

@@ -7,7 +7,7 @@
 #include <cstdint>
 #include <cstdio>
 
-#include "core/game.h"
+#include "game/game.h"
 
 namespace mix_meter {
 

@@ -1,5 +1,7 @@
-// Start-up and the frame loop: the game's spine.
-#include "core/game.h"
+// Start-up and the frame loop: the game's spine, above every subsystem. It
+// meets the desktop at io/input.h (every event it reads) and io/picture.h
+// (the display it opens and every picture it shows).
+#include "game/game.h"
 
 #include <csignal>
 #include <cstdio>
@@ -13,9 +15,9 @@
 #include "core/player.h"
 #include "core/pools.h"
 #include "desktop/desktop.h"
-#include "desktop/display.h"
-#include "desktop/gamepad.h"
 #include "desktop/scores.h"
+#include "io/input.h"
+#include "io/picture.h"
 #include "level/enemy_templates.h"
 #include "level/level_script.h"
 #include "render/hud.h"
@@ -25,9 +27,6 @@
 
 namespace {
 
-constexpr int SCREEN_WIDTH = 800;
-constexpr int SCREEN_HEIGHT = 600;
-constexpr int SCREEN_BPP = 16;
 constexpr int AUDIO_RATE = 44100;
 constexpr int AUDIO_CHANNELS = 2;
 constexpr int AUDIO_CHUNK = 2048;
@@ -113,13 +112,6 @@ void key_up(SDLKey key, LoopState* loop) {
     }
 }
 
-// Arrow or fire key really down now, whatever events were lost or taken by a
-// screen: SDL's keyboard state is kept up to date as events arrive, also
-// when its event queue is full and events are dropped.
-bool key_really_down(SDLKey key) {
-    return SDL_GetKeyState(nullptr)[key] != 0 || gamepad_holds(key);
-}
-
 // After the events of a frame: a key counted as held but not really down
 // was released where play did not see it (on a story page, in the pause, or
 // in a flood that overflowed the event queue). It is released now, by the
@@ -128,9 +120,9 @@ bool key_really_down(SDLKey key) {
 void release_keys_not_down(LoopState* loop) {
     constexpr SDLKey ARROWS[] = {SDLK_UP, SDLK_DOWN, SDLK_LEFT, SDLK_RIGHT};
     for (SDLKey arrow : ARROWS) {
-        if (!key_really_down(arrow)) loop->held_direction = release_direction(loop->held_direction, arrow);
+        if (!input_holds(arrow)) loop->held_direction = release_direction(loop->held_direction, arrow);
     }
-    if (loop->fire_held && !key_really_down(SDLK_LCTRL)) key_up(SDLK_LCTRL, loop);
+    if (loop->fire_held && !input_holds(SDLK_LCTRL)) key_up(SDLK_LCTRL, loop);
 }
 
 // SDL found no graphical display: without one it falls back to a text-mode
@@ -155,6 +147,18 @@ void print_notice_once() {
     std::fflush(stdout);
 }
 
+// A story screen idles the ship: keys held through it no longer steer.
+void forget_held_after_story(LoopState* loop) {
+    if (player.direction == DIR_IDLE) loop->held_direction = DIR_IDLE;
+}
+
+// Every pending event of play, then the keys let go where play did not see it.
+void take_input(LoopState* loop) {
+    SDL_Event event;
+    while (poll_input(&event, INPUT_PLAY)) handle_event(event, loop);
+    release_keys_not_down(loop);
+}
+
 void autofire(LoopState* loop) {
     if (!loop->fire_held) return;
     loop->autofire_count += 1;
@@ -172,7 +176,7 @@ void draw_frame() {
     draw_shots(shots, screen);
     draw_effects(front_effects, screen);
     draw_hud(screen);
-    SDL_Flip(screen);
+    show_picture(screen);
 }
 
 }  // namespace
@@ -203,11 +207,10 @@ void start_up() {
     }
     SDL_ShowCursor(0);
     SDL_WM_SetCaption("Cloudpiercer", "Cloudpiercer");
-    screen = SDL_SetVideoMode(SCREEN_WIDTH, SCREEN_HEIGHT, SCREEN_BPP,
-                              SDL_HWSURFACE | SDL_DOUBLEBUF | display_mode_flag());
+    screen = open_picture();
     if (!screen) {
-        std::fprintf(stderr, "cloudpiercer: cannot open the %dx%d display: %s\n", SCREEN_WIDTH, SCREEN_HEIGHT,
-                     SDL_GetError());
+        std::fprintf(stderr, "cloudpiercer: cannot open the %dx%d display: %s\n", PICTURE_WIDTH,
+                     PICTURE_HEIGHT, SDL_GetError());
         std::exit(1);
     }
     if (first) load_sounds(&sounds);
@@ -253,12 +256,10 @@ void handle_event(const SDL_Event& event, LoopState* loop) {
 void run_frame(LoopState* loop) {
     // the level's events of this frame; may show a story screen
     run_level_script();
-    // a story screen idles the ship: keys held through it no longer steer
-    if (player.direction == DIR_IDLE) loop->held_direction = DIR_IDLE;
-    // input
-    SDL_Event event;
-    while (poll_input(&event, INPUT_PLAY)) handle_event(event, loop);
-    release_keys_not_down(loop);
+    // a story screen idles the ship
+    forget_held_after_story(loop);
+    // input: every event, the keys really held, automatic fire, the ship's course
+    take_input(loop);
     autofire(loop);
     player.direction = loop->held_direction;
     const Uint32 deadline = loop->last_frame_end + FRAME_MS;

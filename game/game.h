@@ -1,4 +1,4 @@
-// Start-up and the frame loop.
+// Start-up and the frame loop: the spine above every subsystem.
 #pragma once
 
 #include "core/game_state.h"

@@ -1,7 +1,7 @@
 // Program entry: the command line and the player's files, then the whole
 // game runs in run_game.
-#include "core/game.h"
 #include "desktop/desktop.h"
+#include "game/game.h"
 
 int main(int argc, char** argv) {
     const int status = start_desktop(argc, argv);
