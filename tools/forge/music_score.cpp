@@ -8,6 +8,8 @@
 #include <set>
 #include <sstream>
 #include <stdexcept>
+#include <string>
+#include <vector>
 
 #include "midi.h"
 
@@ -328,6 +330,27 @@ std::vector<int> note_keys(const Score& sc, const std::string& word, size_t& i, 
     return keys;
 }
 
+// How a note is played: the marks that end its word, "'" for staccato and
+// '>' (once or more) for an accent.
+struct Touch {
+    bool staccato = false;
+    int velocity = 0;
+};
+
+Touch read_touch(const Score& sc, const std::string& word, size_t i, int velocity) {
+    Touch t{false, velocity};
+    for (; i < word.size(); ++i) {
+        if (word[i] == '\'') {
+            t.staccato = true;
+        } else if (word[i] == '>') {
+            t.velocity += ACCENT;
+        } else {
+            fail(sc, "cannot read '" + word + "'");
+        }
+    }
+    return t;
+}
+
 // Words: notes and chords ("c4", "c4+e+g/2", "Dm/2", "r/8"), dynamics ("!mf"),
 // bar lines ("|"). A duration holds until the next one is written.
 void read_notes(const Score& sc, const PartInfo& p, const std::vector<std::string>& w, Voice& out,
@@ -348,23 +371,13 @@ void read_notes(const Score& sc, const PartInfo& p, const std::vector<std::strin
         size_t i = 0;
         std::vector<int> keys = note_keys(sc, word, i, octave);
         if (i < word.size() && word[i] == '/') dur = duration(sc, word, i);
-        // "'" plays the note staccato, each '>' accents it
-        bool staccato = false;
-        int vel = velocity;
-        for (; i < word.size(); ++i) {
-            if (word[i] == '\'') {
-                staccato = true;
-            } else if (word[i] == '>') {
-                vel += ACCENT;
-            } else {
-                fail(sc, "cannot read '" + word + "'");
-            }
-        }
+        const Touch touch = read_touch(sc, word, i, velocity);
         std::sort(keys.begin(), keys.end());
         if (std::adjacent_find(keys.begin(), keys.end()) != keys.end())
             fail(sc, "a key twice in '" + word + "'");
         for (int key : keys) {
-            out.notes.push_back({out.length, sounding(p, dur, staccato), key, std::clamp(vel, 1, 127)});
+            out.notes.push_back(
+                {out.length, sounding(p, dur, touch.staccato), key, std::clamp(touch.velocity, 1, 127)});
         }
         out.length += dur;
     }

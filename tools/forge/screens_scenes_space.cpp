@@ -1,5 +1,4 @@
 // The story pictures in space: orbit above the Earth and the Lantern.
-#include <algorithm>
 #include <cmath>
 #include <vector>
 

@@ -2,6 +2,7 @@
 // sunset, Abel's chart, the launch at dawn and the homecoming.
 #include <algorithm>
 #include <cmath>
+#include <string>
 #include <vector>
 
 #include "screens_scenes.h"
