@@ -35,8 +35,8 @@ void enable_desktop(const std::string& settings_path, const std::string& scores_
     desktop.on = true;
     desktop.settings_path = settings_path;
     desktop.scores_path = scores_path;
-    read_settings(settings_path, &desktop.settings);
-    read_scores(scores_path, &desktop.scores);
+    read_settings(settings_path, &desktop.settings, &desktop.settings_left_alone);
+    desktop.scores_left_alone = !read_scores(scores_path, &desktop.scores);
 }
 
 void disable_desktop() {
