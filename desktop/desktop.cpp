@@ -2,6 +2,9 @@
 // the devices at each start-up, and the input filter of every loop.
 #include "desktop/desktop.h"
 
+#include <signal.h>
+
+#include <csignal>
 #include <cstdio>
 #include <cstdlib>
 
@@ -21,6 +24,24 @@ namespace {
 // any screen), a best score reached in the game being played is kept.
 void save_at_exit() {
     save_best_scores();
+}
+
+// A hang-up (the terminal closed) ends the game as a window close does, so
+// the best score is kept as after SIGTERM, which SDL itself turns into a quit.
+volatile std::sig_atomic_t hang_up = 0;
+
+extern "C" void note_hang_up(int) {
+    hang_up = 1;
+}
+
+void catch_hang_up() {
+    static bool caught = false;
+    if (caught) return;
+    caught = true;
+    struct sigaction now {};
+    // Started under nohup: the player asked for the game to go on.
+    if (sigaction(SIGHUP, nullptr, &now) != 0 || now.sa_handler != SIG_DFL) return;
+    std::signal(SIGHUP, note_hang_up);
 }
 
 // The desktop's own keys; true when the key was one (it is used up).
@@ -75,12 +96,20 @@ int start_desktop(int argc, const char* const* argv) {
 }
 
 void start_desktop_devices() {
+    if (!desktop.on) return;
+    catch_hang_up();
     open_gamepad();
     apply_volume();
 }
 
 bool poll_input(SDL_Event* event, InputScreen where) {
     if (!desktop.on) return SDL_PollEvent(event);
+    if (hang_up) {
+        hang_up = 0;
+        *event = SDL_Event{};
+        event->type = SDL_QUIT;
+        return true;
+    }
     for (;;) {
         if (take_pad_key(&desktop.pad, event)) return true;
         if (!SDL_PollEvent(event)) return false;
