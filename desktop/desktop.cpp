@@ -83,12 +83,17 @@ int start_desktop(int argc, const char* const* argv) {
             break;
     }
     enable_desktop(settings_file_path(), scores_file_path());
-    // The choice on the command line is remembered for the next run.
+    // The choice on the command line is remembered for the next run; full
+    // screen only once it has opened (a window is always there to fall back on).
     if (o.display != DISPLAY_AS_SET) {
         const bool fullscreen = o.display == DISPLAY_FULLSCREEN;
         if (fullscreen != desktop.settings.fullscreen) {
             desktop.settings.fullscreen = fullscreen;
-            save_settings();
+            if (fullscreen) {
+                desktop.fullscreen_unconfirmed = true;
+            } else {
+                save_settings();
+            }
         }
     }
     std::atexit(save_at_exit);
@@ -97,6 +102,7 @@ int start_desktop(int argc, const char* const* argv) {
 
 void start_desktop_devices() {
     if (!desktop.on) return;
+    keep_display_choice();
     catch_hang_up();
     open_gamepad();
     apply_volume();

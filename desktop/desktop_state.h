@@ -71,7 +71,11 @@ struct DesktopState {
     // that run: it may hold what the player wants kept.
     bool settings_left_alone = false;
     bool scores_left_alone = false;
-    SDL_Surface* digits = nullptr;  // the score digit strip, for the title
+    // --fullscreen over a window in the file, written once the display has
+    // opened full screen: a mode that could not be had is never kept.
+    bool fullscreen_unconfirmed = false;
+    bool no_full_screen_said = false;  // the screen too small for it, said once
+    SDL_Surface* digits = nullptr;     // the score digit strip, for the title
     PadState pad;
 };
 
