@@ -8,8 +8,8 @@
 
 #include "combat/collisions.h"
 #include "core/clock.h"
-#include "game/game.h"
 #include "core/pools.h"
+#include "game/game.h"
 #include "level/enemy_templates.h"
 
 namespace {

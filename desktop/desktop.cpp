@@ -2,6 +2,9 @@
 // and the devices at each start-up.
 #include "desktop/desktop.h"
 
+#include <signal.h>
+
+#include <csignal>
 #include <cstdio>
 #include <cstdlib>
 
@@ -23,6 +26,24 @@ void save_at_exit() {
     save_best_scores();
 }
 
+// A hang-up (the terminal closed) ends the game as a window close does, so
+// the best score is kept as after SIGTERM, which SDL itself turns into a quit.
+volatile std::sig_atomic_t hang_up = 0;
+
+extern "C" void note_hang_up(int) {
+    hang_up = 1;
+}
+
+void catch_hang_up() {
+    static bool caught = false;
+    if (caught) return;
+    caught = true;
+    struct sigaction now {};
+    // Started under nohup: the player asked for the game to go on.
+    if (sigaction(SIGHUP, nullptr, &now) != 0 || now.sa_handler != SIG_DFL) return;
+    std::signal(SIGHUP, note_hang_up);
+}
+
 }  // namespace
 
 void enable_desktop(const std::string& settings_path, const std::string& scores_path) {
@@ -30,8 +51,8 @@ void enable_desktop(const std::string& settings_path, const std::string& scores_
     desktop.on = true;
     desktop.settings_path = settings_path;
     desktop.scores_path = scores_path;
-    read_settings(settings_path, &desktop.settings);
-    read_scores(scores_path, &desktop.scores);
+    read_settings(settings_path, &desktop.settings, &desktop.settings_left_alone);
+    desktop.scores_left_alone = !read_scores(scores_path, &desktop.scores);
 }
 
 void disable_desktop() {
@@ -57,12 +78,17 @@ int start_desktop(int argc, const char* const* argv) {
             break;
     }
     enable_desktop(settings_file_path(), scores_file_path());
-    // The choice on the command line is remembered for the next run.
+    // The choice on the command line is remembered for the next run; full
+    // screen only once it has opened (a window is always there to fall back on).
     if (o.display != DISPLAY_AS_SET) {
         const bool fullscreen = o.display == DISPLAY_FULLSCREEN;
         if (fullscreen != desktop.settings.fullscreen) {
             desktop.settings.fullscreen = fullscreen;
-            save_settings();
+            if (fullscreen) {
+                desktop.fullscreen_unconfirmed = true;
+            } else {
+                save_settings();
+            }
         }
     }
     std::atexit(save_at_exit);
@@ -70,6 +96,15 @@ int start_desktop(int argc, const char* const* argv) {
 }
 
 void start_desktop_devices() {
+    if (!desktop.on) return;
+    keep_display_choice();
+    catch_hang_up();
     open_gamepad();
     apply_volume();
+}
+
+bool take_hang_up() {
+    if (!hang_up) return false;
+    hang_up = 0;
+    return true;
 }

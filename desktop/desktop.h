@@ -20,3 +20,7 @@ void disable_desktop();
 // Called at the end of every start-up, with the libraries, the display and
 // the mixer ready: opens the gamepad and sets the volume.
 void start_desktop_devices();
+
+// True once after the terminal hung up (SIGHUP): the game then ends as after
+// a window close, keeping its best score.
+bool take_hang_up();

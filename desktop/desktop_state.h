@@ -18,8 +18,12 @@
 constexpr int VOLUME_LEVELS = 8;
 constexpr int VOLUME_STEP = 16;  // MIX_MAX_VOLUME / VOLUME_LEVELS
 
-// Stick travel (of 32767) that counts as no tilt: worn sticks rest off centre.
+// Stick travel (of PAD_STICK_TRAVEL) that counts as no tilt: worn sticks
+// rest off centre.
 constexpr int PAD_DEAD_ZONE = 8000;
+constexpr int PAD_STICK_TRAVEL = 32767;
+// The button that fires, as left Ctrl does.
+constexpr int PAD_FIRE_BUTTON = 0;
 // The start button of the common pads that number their buttons from the
 // four face buttons, the two shoulders and back (0 to 6).
 constexpr int PAD_START_BUTTON = 7;
@@ -29,8 +33,8 @@ struct Settings {
     bool fullscreen = true;
     int volume = VOLUME_LEVELS;  // 0..VOLUME_LEVELS
     bool muted = false;
-    int pad_dead_zone = PAD_DEAD_ZONE;        // 0..32767
-    int pad_start_button = PAD_START_BUTTON;  // 0..63
+    int pad_dead_zone = PAD_DEAD_ZONE;        // 0..PAD_STICK_TRAVEL - 1
+    int pad_start_button = PAD_START_BUTTON;  // 0..63, not PAD_FIRE_BUTTON
 };
 
 // Best score reached on each difficulty (index: difficulty 1..3; 0 unused).
@@ -59,11 +63,19 @@ struct DesktopState {
     Settings settings;          // as read, then as changed by the player
     std::string settings_path;  // empty: nowhere to keep them
     BestScores scores;
-    std::string scores_path;        // empty: nowhere to keep them
-    bool scores_dirty = false;      // a best score not yet written
-    bool settings_warned = false;   // one warning a run for an unwritable folder
-    bool scores_warned = false;     // the same for the scores
-    SDL_Surface* digits = nullptr;  // the score digit strip, for the title
+    std::string scores_path;       // empty: nowhere to keep them
+    bool scores_dirty = false;     // a best score not yet written
+    bool settings_warned = false;  // one warning a run for an unwritable folder
+    bool scores_warned = false;    // the same for the scores
+    // A file that was there but could not be read is never written over in
+    // that run: it may hold what the player wants kept.
+    bool settings_left_alone = false;
+    bool scores_left_alone = false;
+    // --fullscreen over a window in the file, written once the display has
+    // opened full screen: a mode that could not be had is never kept.
+    bool fullscreen_unconfirmed = false;
+    bool no_full_screen_said = false;  // the screen too small for it, said once
+    SDL_Surface* digits = nullptr;     // the score digit strip, for the title
     PadState pad;
 };
 

@@ -9,8 +9,43 @@
 #include "desktop/desktop_state.h"
 #include "desktop/settings.h"
 
+namespace {
+
+// The size and depth of the picture the start-up opens (io/picture.cpp).
+constexpr int DISPLAY_WIDTH = 800;
+constexpr int DISPLAY_HEIGHT = 600;
+constexpr int DISPLAY_BPP = 16;
+
+bool mode_available(Uint32 mode) {
+    return SDL_VideoModeOK(DISPLAY_WIDTH, DISPLAY_HEIGHT, DISPLAY_BPP, DISPLAY_VIDEO_FLAGS | mode) != 0;
+}
+
+// A screen smaller than the game has no full-screen mode for it; the game
+// plays in a window instead of not at all. Said once a run.
+void say_no_full_screen(const char* what_instead) {
+    if (desktop.no_full_screen_said) return;
+    desktop.no_full_screen_said = true;
+    std::fprintf(stderr, "cloudpiercer: this screen has no %dx%d full-screen mode; %s\n", DISPLAY_WIDTH,
+                 DISPLAY_HEIGHT, what_instead);
+}
+
+}  // namespace
+
 Uint32 display_mode_flag() {
-    return !desktop.on || desktop.settings.fullscreen ? SDL_FULLSCREEN : 0;
+    if (!desktop.on) return SDL_FULLSCREEN;
+    if (!desktop.settings.fullscreen) return 0;
+    // With neither mode the start-up says it cannot open the display.
+    if (mode_available(SDL_FULLSCREEN) || !mode_available(0)) return SDL_FULLSCREEN;
+    say_no_full_screen("playing in a window");
+    if (desktop.fullscreen_unconfirmed) desktop.settings.fullscreen = false;  // as the file has it
+    desktop.fullscreen_unconfirmed = false;
+    return 0;
+}
+
+void keep_display_choice() {
+    if (!desktop.on || !screen || !desktop.fullscreen_unconfirmed) return;
+    desktop.fullscreen_unconfirmed = false;
+    if (screen->flags & SDL_FULLSCREEN) save_settings();
 }
 
 bool display_key(const SDL_keysym& key) {
@@ -22,6 +57,11 @@ bool display_key(const SDL_keysym& key) {
 
 void toggle_display_mode() {
     if (!screen) return;
+    const bool to_full_screen = (screen->flags & SDL_FULLSCREEN) == 0;
+    if (to_full_screen && !mode_available(SDL_FULLSCREEN)) {
+        say_no_full_screen("staying in a window");
+        return;  // and nothing saved: the next start must still open
+    }
     // The X11 driver switches the window it has: the display surface, and
     // every screen's pointer to it, stays valid. Drivers that cannot (the
     // dummy one) get the mode set again on the same surface record.
@@ -37,6 +77,8 @@ void toggle_display_mode() {
         }
         screen = again;
     }
-    desktop.settings.fullscreen = (screen->flags & SDL_FULLSCREEN) != 0;
+    const bool fullscreen = (screen->flags & SDL_FULLSCREEN) != 0;
+    if (fullscreen == desktop.settings.fullscreen) return;  // the switch did not take
+    desktop.settings.fullscreen = fullscreen;
     save_settings();
 }

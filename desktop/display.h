@@ -7,9 +7,15 @@
 // The display's flags besides the mode, at start-up and at every switch.
 constexpr Uint32 DISPLAY_VIDEO_FLAGS = SDL_HWSURFACE | SDL_DOUBLEBUF;
 
-// SDL_FULLSCREEN or 0, for the start-up's SDL_SetVideoMode.
+// SDL_FULLSCREEN or 0, for the start-up's SDL_SetVideoMode. Full screen when
+// chosen and the screen has an 800x600 mode; otherwise a window, with one
+// line saying so.
 Uint32 display_mode_flag();
+// After the display has opened: --fullscreen is kept for the next run once
+// the full screen it asked for has been had.
+void keep_display_choice();
 // Handles F11 and Alt+Enter; true when the key was one of them.
 bool display_key(const SDL_keysym& key);
-// Switches between window and full screen, keeping what is drawn.
+// Switches between window and full screen, keeping what is drawn; writes the
+// mode switched to. Not to a full screen the screen cannot have.
 void toggle_display_mode();

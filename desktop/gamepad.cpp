@@ -7,7 +7,7 @@ constexpr Uint8 FIRST_PAD = 0;
 constexpr Uint8 AXIS_X = 0;
 constexpr Uint8 AXIS_Y = 1;
 constexpr Uint8 FIRST_HAT = 0;
-constexpr Uint8 FIRE_BUTTON = 0;
+constexpr Uint8 FIRE_BUTTON = PAD_FIRE_BUTTON;
 
 // The virtual arrow keys, in the order of PadState::arrow_held.
 enum PadArrow { ARROW_UP, ARROW_DOWN, ARROW_LEFT, ARROW_RIGHT };
@@ -30,15 +30,20 @@ int tilt(Sint16 value, int dead_zone) {
     return 0;
 }
 
+// The arrows the stick and the hat hold together.
+void wanted_arrows(const PadState& pad, bool want[PAD_ARROWS]) {
+    want[ARROW_UP] = pad.stick_y < 0 || (pad.hat & SDL_HAT_UP);
+    want[ARROW_DOWN] = pad.stick_y > 0 || (pad.hat & SDL_HAT_DOWN);
+    want[ARROW_LEFT] = pad.stick_x < 0 || (pad.hat & SDL_HAT_LEFT);
+    want[ARROW_RIGHT] = pad.stick_x > 0 || (pad.hat & SDL_HAT_RIGHT);
+}
+
 // Brings the virtual arrows in line with the stick and the hat together:
 // releases first, then presses, so that a swing from one side to the other
 // goes through the same press and release rules as two hands on the arrows.
 void sync_arrows(PadState* pad) {
     bool want[PAD_ARROWS];
-    want[ARROW_UP] = pad->stick_y < 0 || (pad->hat & SDL_HAT_UP);
-    want[ARROW_DOWN] = pad->stick_y > 0 || (pad->hat & SDL_HAT_DOWN);
-    want[ARROW_LEFT] = pad->stick_x < 0 || (pad->hat & SDL_HAT_LEFT);
-    want[ARROW_RIGHT] = pad->stick_x > 0 || (pad->hat & SDL_HAT_RIGHT);
+    wanted_arrows(*pad, want);
     for (int a = 0; a < PAD_ARROWS; ++a) {
         if (pad->arrow_held[a] && !want[a]) queue_key(pad, ARROW_KEY[a], false);
     }
@@ -52,6 +57,27 @@ SDLKey button_key(Uint8 button, const Settings& settings) {
     if (button == FIRE_BUTTON) return SDLK_LCTRL;
     if (button == settings.pad_start_button) return SDLK_LSHIFT;
     return SDLK_RETURN;  // turns a story page; nothing elsewhere
+}
+
+// The pad as SDL has it now, through the dead zone. SDL keeps the stick, hat
+// and buttons up to date as it reads the device, also when its event queue
+// is full and the events saying so are dropped: a release lost in a flood
+// shows here. Like the keyboard's re-sync, this only lets go; a press the
+// game did not see counts from the pad's next event.
+void resync_from_device(PadState* pad, const Settings& settings) {
+    SDL_Joystick* const j = pad->joystick;
+    const auto axis = [&](Uint8 a) {
+        return SDL_JoystickNumAxes(j) > a ? tilt(SDL_JoystickGetAxis(j, a), settings.pad_dead_zone) : 0;
+    };
+    pad->stick_x = axis(AXIS_X);
+    pad->stick_y = axis(AXIS_Y);
+    pad->hat =
+        SDL_JoystickNumHats(j) > FIRST_HAT ? SDL_JoystickGetHat(j, FIRST_HAT) : Uint8(SDL_HAT_CENTERED);
+    const bool fire = SDL_JoystickNumButtons(j) > FIRE_BUTTON && SDL_JoystickGetButton(j, FIRE_BUTTON) != 0;
+    bool want[PAD_ARROWS];
+    wanted_arrows(*pad, want);
+    for (int a = 0; a < PAD_ARROWS; ++a) pad->arrow_held[a] = pad->arrow_held[a] && want[a];
+    pad->fire_held = pad->fire_held && fire;
 }
 
 }  // namespace
@@ -101,6 +127,7 @@ bool take_pad_key(PadState* pad, SDL_Event* event) {
 
 bool gamepad_holds(SDLKey key) {
     if (!desktop.on) return false;
+    if (desktop.pad.joystick) resync_from_device(&desktop.pad, desktop.settings);
     for (int a = 0; a < PAD_ARROWS; ++a) {
         if (key == ARROW_KEY[a]) return desktop.pad.arrow_held[a];
     }

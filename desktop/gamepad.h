@@ -19,5 +19,8 @@ bool take_pad_key(PadState* pad, SDL_Event* event);
 
 // True while the pad holds that virtual arrow key or left Ctrl; false for
 // every other key and without a pad. The keyboard's SDL_GetKeyState does not
-// see the pad, so a re-sync of held keys asks here as well.
+// see the pad, so a re-sync of held keys asks here as well: with a pad open
+// the answer is the device's stick, hat and fire button as they are now, and
+// what the pad holds is let go where the device no longer does (releases
+// lost in a flood of events).
 bool gamepad_holds(SDLKey key);

@@ -4,6 +4,8 @@
 
 #include <string_view>
 
+#include "desktop/files.h"
+
 namespace {
 
 struct OptionRow {
@@ -90,6 +92,6 @@ const char* version_text() {
 }
 
 std::string usage_error(const Options& o) {
-    return "cloudpiercer: unknown option '" + o.bad +
+    return "cloudpiercer: unknown option '" + printable(o.bad) +
            "'; usage: cloudpiercer [--window | --fullscreen | --help | --version]\n";
 }

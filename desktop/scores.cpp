@@ -3,6 +3,7 @@
 #include "desktop/scores.h"
 
 #include <cstdio>
+#include <string>
 
 #include "assets/image_bank.h"
 #include "core/game_state.h"
@@ -11,8 +12,35 @@
 
 namespace {
 
-// Keys of the file (index: difficulty).
-const char* const DIFFICULTY_KEY[BEST_SLOTS] = {nullptr, "easy", "normal", "hard"};
+// How the file's value and this game's make the one written back.
+enum ScoreMerge {
+    MERGE_HIGHER,  // the better of the two: a best score
+};
+
+// One `key = value` line of the file that the game knows.
+struct ScoreRow {
+    const char* key;
+    int32_t& (*value)(BestScores& b);
+    int32_t min, max;
+    ScoreMerge merge;
+};
+
+template <int DIFFICULTY>
+int32_t& best_of(BestScores& b) {
+    return b.best[DIFFICULTY];
+}
+
+// clang-format off
+const ScoreRow SCORE_ROWS[] = {
+    //key       value                        min max       merge
+    {"easy",    best_of<DIFFICULTY_EASY>,    0,  BEST_MAX, MERGE_HIGHER},
+    {"normal",  best_of<DIFFICULTY_NORMAL>,  0,  BEST_MAX, MERGE_HIGHER},
+    {"hard",    best_of<DIFFICULTY_HARD>,    0,  BEST_MAX, MERGE_HIGHER},
+};
+// clang-format on
+constexpr int SCORE_ROW_COUNT = int(sizeof SCORE_ROWS / sizeof SCORE_ROWS[0]);
+
+const char SCORES_HEADER[] = "# Cloudpiercer best scores, one per difficulty\n";
 
 // The best score sits under the difficulty label of the title picture, on a
 // panel of the label box's navy so the digits read over the clouds.
@@ -27,8 +55,64 @@ int difficulty_slot() {
     return difficulty >= DIFFICULTY_EASY && difficulty <= DIFFICULTY_HARD ? difficulty : 0;
 }
 
-void warn_damaged(const std::string& path, const char* why) {
-    std::fprintf(stderr, "cloudpiercer: %s %s; starting with no best scores\n", path.c_str(), why);
+int32_t merged(ScoreMerge merge, int32_t file, int32_t game) {
+    switch (merge) {
+        case MERGE_HIGHER:
+            return file > game ? file : game;
+    }
+    return game;
+}
+
+// One line of the file as the game understands it.
+struct ScoreLine {
+    std::string text;  // as it stands in the file, with its line end
+    LineKind kind;
+    int row = -1;  // the known key with a value the game can use; -1 otherwise
+    int32_t value = 0;
+};
+
+// The next line of text at *pos.
+ScoreLine next_score_line(const std::string& text, size_t* pos) {
+    const size_t start = *pos;
+    std::string key, value;
+    ScoreLine line;
+    line.kind = next_setting_line(text, pos, &key, &value);
+    line.text = text.substr(start, *pos - start);
+    if (line.kind != LINE_PAIR) return line;
+    for (int r = 0; r < SCORE_ROW_COUNT; ++r) {
+        int number = 0;
+        if (same_key(key, SCORE_ROWS[r].key) &&
+            parse_number(value, SCORE_ROWS[r].min, SCORE_ROWS[r].max, &number)) {
+            line.row = r;
+            line.value = number;
+        }
+    }
+    return line;
+}
+
+// The values of the file's text into *b (a key twice: merged), noting which
+// were there; the number of lines with nothing the game can use, and the
+// first of them.
+int parse_scores(const std::string& text, BestScores* b, bool seen[], int* first_unused) {
+    int unused = 0;
+    size_t pos = 0;
+    for (int number = 1; pos < text.size(); ++number) {
+        const ScoreLine line = next_score_line(text, &pos);
+        if (line.kind == LINE_BLANK) continue;
+        if (line.row < 0) {
+            if (unused++ == 0) *first_unused = number;
+            continue;
+        }
+        const ScoreRow& row = SCORE_ROWS[line.row];
+        int32_t& value = row.value(*b);
+        value = seen[line.row] ? merged(row.merge, value, line.value) : line.value;
+        seen[line.row] = true;
+    }
+    return unused;
+}
+
+std::string score_line(const ScoreRow& row, BestScores& b) {
+    return std::string(row.key) + " = " + std::to_string(row.value(b)) + "\n";
 }
 
 }  // namespace
@@ -39,39 +123,61 @@ std::string scores_file_path() {
 
 bool read_scores(const std::string& path, BestScores* b) {
     *b = BestScores{};
-    std::string text;
-    const ReadResult read = read_small_file(path, &text);
+    std::string text, why;
+    const ReadResult read = read_small_file(path, &text, &why);
     if (read == READ_MISSING) return true;
     if (read == READ_UNREADABLE) {
-        warn_damaged(path, "cannot be read");
+        std::fprintf(stderr,
+                     "cloudpiercer: cannot read %s (%s); no best scores shown, the file left as it is\n",
+                     printable(path).c_str(), why.c_str());
         return false;
     }
-    BestScores found;
-    size_t pos = 0;
-    while (pos < text.size()) {
-        std::string key, value;
-        const LineKind kind = next_setting_line(text, &pos, &key, &value);
-        if (kind == LINE_BLANK) continue;
-        int slot = 0;
-        for (int d = DIFFICULTY_EASY; d <= DIFFICULTY_HARD; ++d) {
-            if (kind == LINE_PAIR && key == DIFFICULTY_KEY[d]) slot = d;
-        }
-        int score = 0;
-        // One bad line means the file is not what we wrote: trust none of it.
-        if (slot == 0 || !parse_number(value, 0, BEST_MAX, &score)) {
-            warn_damaged(path, "is damaged");
-            return false;
-        }
-        found.best[slot] = score;
+    bool seen[SCORE_ROW_COUNT] = {};
+    int first_unused = 0;
+    if (const int unused = parse_scores(text, b, seen, &first_unused)) {
+        std::fprintf(stderr, "cloudpiercer: %s:%d: %d line%s not understood, kept as %s\n",
+                     printable(path).c_str(), first_unused, unused, unused == 1 ? "" : "s",
+                     unused == 1 ? "it is" : "they are");
     }
-    *b = found;
     return true;
 }
 
 std::string scores_text(const BestScores& b) {
-    std::string text = "# Cloudpiercer best scores, one per difficulty\n";
-    for (int d = DIFFICULTY_EASY; d <= DIFFICULTY_HARD; ++d) {
-        text += std::string(DIFFICULTY_KEY[d]) + " = " + std::to_string(b.best[d]) + "\n";
+    BestScores values = b;
+    std::string text = SCORES_HEADER;
+    for (const ScoreRow& row : SCORE_ROWS) text += score_line(row, values);
+    return text;
+}
+
+std::string merged_scores_text(const std::string& now, BestScores* game) {
+    BestScores file;
+    bool seen[SCORE_ROW_COUNT] = {};
+    int first_unused = 0;
+    parse_scores(now, &file, seen, &first_unused);
+    for (int r = 0; r < SCORE_ROW_COUNT; ++r) {
+        const ScoreRow& row = SCORE_ROWS[r];
+        if (seen[r]) row.value(*game) = merged(row.merge, row.value(file), row.value(*game));
+    }
+    if (now.empty()) return scores_text(*game);
+    // The file line by line: each known value in its place (once), every
+    // other line as it was; the values it lacked after them, when set.
+    std::string text;
+    bool written[SCORE_ROW_COUNT] = {};
+    size_t pos = 0;
+    while (pos < now.size()) {
+        ScoreLine line = next_score_line(now, &pos);
+        if (line.row < 0) {
+            if (line.text.empty() || line.text.back() != '\n') line.text += '\n';
+            text += line.text;
+        } else if (!written[line.row]) {
+            text += score_line(SCORE_ROWS[line.row], *game);
+            written[line.row] = true;
+        }
+    }
+    BestScores none;
+    for (int r = 0; r < SCORE_ROW_COUNT; ++r) {
+        const ScoreRow& row = SCORE_ROWS[r];
+        if (!written[r] && row.value(*game) != row.value(none)) text += score_line(row, *game);
     }
     return text;
 }
@@ -94,12 +200,21 @@ void keep_best_score(bool game_over) {
 
 void save_best_scores() {
     if (!desktop.on || !desktop.scores_dirty) return;
-    desktop.scores_dirty = false;  // tried once; a failing folder stays failing
-    if (write_file_atomically(desktop.scores_path, scores_text(desktop.scores))) return;
+    desktop.scores_dirty = false;           // tried once; a failing folder stays failing
+    if (desktop.scores_left_alone) return;  // said when it was read
+    // Merged with the file as it is now, not as it was at the start: another
+    // game may have written a best of its own since.
+    BestScores scores = desktop.scores;
+    if (update_file_atomically(desktop.scores_path, [&scores](const std::string& now) {
+            return merged_scores_text(now, &scores);
+        })) {
+        desktop.scores = scores;
+        return;
+    }
     if (desktop.scores_warned) return;
     desktop.scores_warned = true;
     std::fprintf(stderr, "cloudpiercer: cannot write the scores file %s; best scores are not kept\n",
-                 desktop.scores_path.empty() ? "(no home folder)" : desktop.scores_path.c_str());
+                 desktop.scores_path.empty() ? "(no home folder)" : printable(desktop.scores_path).c_str());
 }
 
 void draw_best_score(SDL_Surface* target) {

@@ -11,11 +11,18 @@
 // $XDG_DATA_HOME/cloudpiercer/scores, or under ~/.local/share.
 std::string scores_file_path();
 
-// Reads the file at path into *b. Missing: no best scores. Unreadable or
-// damaged (any line that is not a difficulty = score): no best scores and one
-// warning line on stderr. True when the file held good scores or none.
+// Reads the file at path into *b. Missing: no best scores. Lines the game
+// cannot use (unknown keys, values it does not understand) are passed over
+// with one warning line on stderr for them all; the rest counts. False, with
+// one warning and no best scores, when the file is there but cannot be read
+// at all (not a plain file, too big): it is then never written that run.
 bool read_scores(const std::string& path, BestScores* b);
+// A fresh file's text.
 std::string scores_text(const BestScores& b);
+// The text that replaces the file's text `now`: each known value merged
+// with this game's in *game (which takes the merged values), every line the
+// game cannot use kept as it was.
+std::string merged_scores_text(const std::string& now, BestScores* game);
 
 // The score the HUD shows now, 0..BEST_MAX.
 int32_t current_score();

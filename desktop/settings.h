@@ -10,12 +10,15 @@
 std::string settings_file_path();
 
 // Fills *s from the file at path over its defaults. A missing file leaves the
-// defaults; each unknown key, bad value or bad line leaves that setting alone
-// and prints one warning line on stderr. Returns the number of warnings.
-int read_settings(const std::string& path, Settings* s);
+// defaults; each unknown key, bad value (also one that would leave the pad
+// unusable) or bad line leaves that setting alone and prints one warning line
+// on stderr. A file there that cannot be read (not a plain file, too big)
+// warns once and sets *unreadable. Returns the number of warnings.
+int read_settings(const std::string& path, Settings* s, bool* unreadable = nullptr);
 // The file's text for *s: every key, with a comment saying what it does.
 std::string settings_text(const Settings& s);
 
 // Writes desktop.settings to its file; a failure warns once a run and the
-// game plays on with the settings it has.
+// game plays on with the settings it has. Never over a file that could not
+// be read.
 void save_settings();

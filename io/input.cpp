@@ -2,6 +2,7 @@
 // into keys and the desktop's own keys taken out.
 #include "io/input.h"
 
+#include "desktop/desktop.h"
 #include "desktop/desktop_state.h"
 #include "desktop/display.h"
 #include "desktop/gamepad.h"
@@ -18,6 +19,11 @@ bool desktop_key(const SDL_keysym& key) {
 
 bool poll_input(SDL_Event* event, InputScreen where) {
     if (!desktop.on) return SDL_PollEvent(event);
+    if (take_hang_up()) {
+        *event = SDL_Event{};
+        event->type = SDL_QUIT;
+        return true;
+    }
     for (;;) {
         if (take_pad_key(&desktop.pad, event)) return true;
         if (!SDL_PollEvent(event)) return false;

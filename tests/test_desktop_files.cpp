@@ -3,8 +3,10 @@
 #include "tests/test_desktop_files.h"
 
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 
+#include <csignal>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -19,46 +21,7 @@
 #include "desktop/options.h"
 #include "desktop/scores.h"
 #include "desktop/settings.h"
-
-namespace {
-
-// A death test's child leaves through exit, past the destructors: its
-// folders go when it ends.
-std::vector<std::string> made_homes;
-void remove_made_homes() {
-    std::error_code ignored;
-    for (const std::string& home : made_homes) std::filesystem::remove_all(home, ignored);
-}
-
-}  // namespace
-
-PlayerFolders::PlayerFolders() {
-    char name[] = "/tmp/cloudpiercer-home-XXXXXX";
-    if (!mkdtemp(name)) std::abort();
-    root = name;
-    if (made_homes.empty()) std::atexit(remove_made_homes);
-    made_homes.push_back(root);
-    setenv("HOME", root.c_str(), 1);
-    setenv("XDG_CONFIG_HOME", (root + "/config").c_str(), 1);
-    setenv("XDG_DATA_HOME", (root + "/data").c_str(), 1);
-}
-
-PlayerFolders::~PlayerFolders() {
-    std::error_code ignored;
-    std::filesystem::remove_all(root, ignored);
-}
-
-std::string read_whole(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::stringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
-
-void write_whole(const std::string& path, const std::string& text) {
-    std::filesystem::create_directories(std::filesystem::path(path).parent_path());
-    std::ofstream(path, std::ios::binary) << text;
-}
+#include "tests/data_folder.h"
 
 namespace {
 
@@ -220,18 +183,36 @@ TEST_F(DesktopFiles, ScoresRoundTripMissingEmptyAndDamaged) {
     EXPECT_EQ(b.best[DIFFICULTY_NORMAL], 0);
     EXPECT_EQ(b.best[DIFFICULTY_HARD], 40);
 
-    // One bad line and none of the file is trusted, with one warning.
-    const std::string damaged[] = {
-        "easy = 12\nnormal = 3x\n",     "easy = 10000\n",        "easy = -1\n", "insane = 5\n", "easy 12\n",
-        "easy = 12\n\x89PNG\r\n\x1a\n", std::string(70000, '7'),
+    // Lines the game cannot use are passed over with one warning for them
+    // all; what it can use counts.
+    struct Damaged {
+        std::string text;
+        int32_t easy;
     };
-    for (const std::string& text : damaged) {
-        write_whole(folders.scores(), text);
-        bool good = true;
-        EXPECT_EQ(warning_lines([&] { good = read_scores(folders.scores(), &b); }), 1) << text;
-        EXPECT_FALSE(good) << text;
-        EXPECT_EQ(b.best[DIFFICULTY_EASY], 0) << text;
+    const Damaged damaged[] = {
+        {"easy = 12\nnormal = 3x\n", 12},
+        {"easy = 10000\n", 0},
+        {"easy = -1\n", 0},
+        {"insane = 5\neasy = 7\n", 7},
+        {"easy 12\n", 0},
+        {"easy = 12\n\x89PNG\r\n\x1a\n", 12},
+        {std::string(70000, '7'), 0},
+        {"Easy = 30\n\xef\xbb\xbfx\n", 30},
+    };
+    for (const Damaged& d : damaged) {
+        write_whole(folders.scores(), d.text);
+        bool good = false;
+        EXPECT_EQ(warning_lines([&] { good = read_scores(folders.scores(), &b); }), 1) << d.text;
+        EXPECT_TRUE(good) << d.text;
+        EXPECT_EQ(b.best[DIFFICULTY_EASY], d.easy) << d.text;
     }
+    // A file that cannot be read at all: no best scores, one warning.
+    write_whole(folders.scores(), std::string(1024 * 1024 + 1, '\n'));
+    b.best[DIFFICULTY_EASY] = 5;
+    bool good = true;
+    EXPECT_EQ(warning_lines([&] { good = read_scores(folders.scores(), &b); }), 1);
+    EXPECT_FALSE(good);
+    EXPECT_EQ(b.best[DIFFICULTY_EASY], 0);
 }
 
 TEST_F(DesktopFiles, ReplacementIsAtomicAndAFailedWriteKeepsTheOldFile) {
@@ -246,10 +227,29 @@ TEST_F(DesktopFiles, ReplacementIsAtomicAndAFailedWriteKeepsTheOldFile) {
     EXPECT_EQ(read_whole(path), "easy = 2\n");
     EXPECT_FALSE(std::filesystem::exists(path + ".new"));
 
-    // When the new file cannot be made, the old one stays whole.
+    // What an earlier version left beside it is passed by, not opened.
     std::filesystem::create_directories(path + ".new");
-    EXPECT_FALSE(write_file_atomically(path, "easy = 3\n"));
-    EXPECT_EQ(read_whole(path), "easy = 2\n");
+    EXPECT_TRUE(write_file_atomically(path, "easy = 3\n"));
+    EXPECT_EQ(read_whole(path), "easy = 3\n");
+    EXPECT_TRUE(std::filesystem::is_directory(path + ".new"));
+
+    // When the new file cannot be written whole (as on a full disk: here a
+    // size limit), the old one stays and no new file is left.
+    const ChildEnd end = run_in_child(
+        [&] {
+            std::signal(SIGXFSZ, SIG_IGN);
+            const rlimit tiny{4, 4};
+            setrlimit(RLIMIT_FSIZE, &tiny);
+            return write_file_atomically(path, "easy = 4444\n") ? 1 : 0;
+        },
+        5000);
+    EXPECT_EQ(end.status, 0);
+    EXPECT_EQ(read_whole(path), "easy = 3\n");
+    int entries = 0;
+    for ([[maybe_unused]] const auto& entry :
+         std::filesystem::directory_iterator(folders.root + "/data/cloudpiercer"))
+        ++entries;
+    EXPECT_EQ(entries, 2);  // scores and the old scores.new
 }
 
 TEST_F(DesktopFiles, UnwritableFoldersWarnOnceAndTheGameGoesOn) {

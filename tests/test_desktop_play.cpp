@@ -3,6 +3,7 @@
 // Escape on the title and the switch between window and full screen.
 #include <gtest/gtest.h>
 
+#include <csignal>
 #include <cstdlib>
 
 #include "assets/sound_bank.h"
@@ -289,6 +290,27 @@ TEST_F(DesktopPlay, AHigherScoreAtGameOverIsKeptAndShownOnTheTitle) {
         testing::ExitedWithCode(0), "");
     unsetenv("CLOUDPIERCER_TEST_DATA");
     EXPECT_NE(read_whole(folders.scores()).find("normal = 2000\n"), std::string::npos);
+}
+
+TEST_F(DesktopPlay, AHangUpEndsTheGameKeepingTheBestScore) {
+    // The terminal the game was started from is closed in mid-game: the
+    // game ends as at a window close, and the score reached is kept.
+    setenv("CLOUDPIERCER_TEST_DATA", (folders.root + "/data").c_str(), 0);
+    EXPECT_EXIT(
+        {
+            setenv("XDG_DATA_HOME", std::getenv("CLOUDPIERCER_TEST_DATA"), 1);
+            disable_desktop();
+            const char* argv[] = {"cloudpiercer"};
+            if (start_desktop(1, argv) != -1) std::exit(3);
+            boot_game(&loop);
+            set_score(0, 3, 2, 1);
+            raise(SIGHUP);
+            for (int f = 0; f < 3 && !loop.quit_requested; ++f) frame_direction();
+            std::exit(loop.quit_requested ? 0 : 4);
+        },
+        testing::ExitedWithCode(0), "");
+    unsetenv("CLOUDPIERCER_TEST_DATA");
+    EXPECT_NE(read_whole(folders.scores()).find("normal = 321\n"), std::string::npos);
 }
 
 TEST_F(DesktopPlay, VolumeKeysStepTheMixerAndMuteSilencesBoth) {

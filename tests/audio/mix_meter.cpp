@@ -30,8 +30,8 @@
 #include <vector>
 
 #include "core/clock.h"
-#include "game/game.h"
 #include "core/pools.h"
+#include "game/game.h"
 
 // --- The audio device, driven by hand ---------------------------------------
 
