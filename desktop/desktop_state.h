@@ -24,6 +24,15 @@ constexpr int PAD_DEAD_ZONE = 8000;
 // four face buttons, the two shoulders and back (0 to 6).
 constexpr int PAD_START_BUTTON = 7;
 
+// The picture's settings are word choices, kept as the word's place in its
+// list (desktop/settings.cpp): scale = fit | integer, filter = sharp | smooth,
+// vsync = off | on, window_scale = auto | 1 | 2 | 3 | 4.
+constexpr int SETTING_SCALE_FIT = 0;
+constexpr int SETTING_SCALE_INTEGER = 1;
+constexpr int SETTING_FILTER_SHARP = 0;
+constexpr int SETTING_FILTER_SMOOTH = 1;
+constexpr int WINDOW_SCALE_AUTO = 0;
+
 // What the settings file holds. Defaults are the game as designed.
 struct Settings {
     bool fullscreen = true;
@@ -31,6 +40,10 @@ struct Settings {
     bool muted = false;
     int pad_dead_zone = PAD_DEAD_ZONE;        // 0..32767
     int pad_start_button = PAD_START_BUTTON;  // 0..63
+    int scale = SETTING_SCALE_FIT;
+    int filter = SETTING_FILTER_SMOOTH;
+    int vsync = 1;
+    int window_scale = WINDOW_SCALE_AUTO;  // or 1..4 times the picture
 };
 
 // Best score reached on each difficulty (index: difficulty 1..3; 0 unused).

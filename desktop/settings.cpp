@@ -1,5 +1,5 @@
-// The settings file: window or full screen, volume, mute and the pad's dead
-// zone and start button.
+// The settings file: window or full screen, volume, mute, the pad's dead
+// zone and start button, and how the picture is scaled and shown.
 #include "desktop/settings.h"
 
 #include <cstdio>
@@ -8,13 +8,13 @@
 
 namespace {
 
-enum SettingKind { SETTING_SWITCH, SETTING_NUMBER };
+enum SettingKind { SETTING_SWITCH, SETTING_NUMBER, SETTING_WORD };
 
 struct SettingRow {
     const char* key;
     SettingKind kind;
     bool Settings::*flag;   // SETTING_SWITCH
-    int Settings::*number;  // SETTING_NUMBER
+    int Settings::*number;  // SETTING_NUMBER; SETTING_WORD: the word's place in its list
     int min, max;           // SETTING_NUMBER
     const char* comment;    // written above the line
 };
@@ -27,8 +27,42 @@ const SettingRow SETTINGS[] = {
     {"muted",             SETTING_SWITCH,  &Settings::muted,       nullptr,                      0,  0,              "yes: no sound at all (M switches)"},
     {"pad_dead_zone",     SETTING_NUMBER,  nullptr,                &Settings::pad_dead_zone,     0,  32767,          "stick travel that counts as centred, 0 to 32767"},
     {"pad_start_button",  SETTING_NUMBER,  nullptr,                &Settings::pad_start_button,  0,  63,             "the pad button that pauses, numbered from 0"},
+    {"scale",             SETTING_WORD,    nullptr,                &Settings::scale,             0,  0,              "fit: the picture as large as the screen allows; integer: the largest whole multiple"},
+    {"filter",            SETTING_WORD,    nullptr,                &Settings::filter,            0,  0,              "smooth: the scaled picture blended; sharp: every pixel a clean block"},
+    {"vsync",             SETTING_WORD,    nullptr,                &Settings::vsync,             0,  0,              "on: each picture waits for the display's refresh; off: shown at once"},
+    {"window_scale",      SETTING_WORD,    nullptr,                &Settings::window_scale,      0,  0,              "the window's size in 800x600s; auto: the largest that fits the desktop"},
+};
+
+// The words a SETTING_WORD row takes, in the order of their numbers.
+struct SettingWords {
+    const char* key;
+    const char* words[6];  // ends at the first null
+};
+
+const SettingWords WORDS[] = {
+    {"scale",         {"fit", "integer"}},
+    {"filter",        {"sharp", "smooth"}},
+    {"vsync",         {"off", "on"}},
+    {"window_scale",  {"auto", "1", "2", "3", "4"}},
 };
 // clang-format on
+
+const char* const* words_of(const SettingRow& row) {
+    for (const SettingWords& w : WORDS) {
+        if (std::string(row.key) == w.key) return w.words;
+    }
+    return nullptr;
+}
+
+bool parse_word(const std::string& value, const char* const* words, int* out) {
+    for (int i = 0; words && words[i]; ++i) {
+        if (value == words[i]) {
+            *out = i;
+            return true;
+        }
+    }
+    return false;
+}
 
 const SettingRow* find_setting(const std::string& key) {
     for (const SettingRow& row : SETTINGS) {
@@ -39,6 +73,7 @@ const SettingRow* find_setting(const std::string& key) {
 
 bool apply_setting(const SettingRow& row, const std::string& value, Settings* s) {
     if (row.kind == SETTING_SWITCH) return parse_switch(value, &(s->*row.flag));
+    if (row.kind == SETTING_WORD) return parse_word(value, words_of(row), &(s->*row.number));
     return parse_number(value, row.min, row.max, &(s->*row.number));
 }
 
@@ -82,7 +117,11 @@ std::string settings_text(const Settings& s) {
     std::string text = "# Cloudpiercer settings: key = value; lines starting with # are comments.\n";
     for (const SettingRow& row : SETTINGS) {
         text += std::string("\n# ") + row.comment + "\n" + row.key + " = ";
-        text += row.kind == SETTING_SWITCH ? (s.*row.flag ? "yes" : "no") : std::to_string(s.*row.number);
+        if (row.kind == SETTING_WORD) {
+            text += words_of(row)[s.*row.number];
+        } else {
+            text += row.kind == SETTING_SWITCH ? (s.*row.flag ? "yes" : "no") : std::to_string(s.*row.number);
+        }
         text += "\n";
     }
     return text;
