@@ -8,6 +8,7 @@
 #include "core/game_state.h"
 #include "desktop/desktop_state.h"
 #include "desktop/settings.h"
+#include "present/presenter.h"
 
 Uint32 display_mode_flag() {
     return !desktop.on || desktop.settings.fullscreen ? SDL_FULLSCREEN : 0;
@@ -22,6 +23,17 @@ bool display_key(const SDL_keysym& key) {
 
 void toggle_display_mode() {
     if (!screen) return;
+    // Through OpenGL the display is set again around the game's own picture,
+    // which every screen keeps drawing into.
+    if (presenter_on()) {
+        if (!switch_presenter_mode()) {
+            std::fprintf(stderr, "cloudpiercer: cannot set the display again: %s\n", SDL_GetError());
+            std::exit(1);
+        }
+        desktop.settings.fullscreen = presenter_fullscreen();
+        save_settings();
+        return;
+    }
     // The X11 driver switches the window it has: the display surface, and
     // every screen's pointer to it, stays valid. Drivers that cannot (the
     // dummy one) get the mode set again on the same surface record.
