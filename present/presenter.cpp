@@ -9,8 +9,8 @@
 
 namespace {
 
-// Every OpenGL since 1.1 takes a 1024x1024 texture; powers of two need no
-// extension.
+// A power of two, so that no extension is needed, large enough for the
+// picture; usable_gl checks that the driver takes it.
 constexpr int TEXTURE_SIZE = 1024;
 
 struct Presenter {
