@@ -54,18 +54,16 @@ void prepare_picture() {
 
 SDL_Surface* open_picture() {
     if (presenter_on()) return presenter_picture();  // a new game after a game over: the display stays
-    if (desktop.on) {
+    // Refused once, OpenGL is not asked again in this run (after a game over).
+    static bool refused = false;
+    if (desktop.on && !refused) {
         std::string why;
         SDL_Surface* picture = open_presenter(present_choice(), PICTURE_WIDTH, PICTURE_HEIGHT, &why);
         if (picture) return picture;
-        static bool said = false;
-        if (!said) {
-            std::fprintf(stderr, "cloudpiercer: no OpenGL (%s); showing the picture without it\n",
-                         why.c_str());
-        }
-        said = true;
-        scale_compat_window();
+        refused = true;
+        std::fprintf(stderr, "cloudpiercer: no OpenGL (%s); showing the picture without it\n", why.c_str());
     }
+    if (desktop.on) scale_compat_window();
     return SDL_SetVideoMode(PICTURE_WIDTH, PICTURE_HEIGHT, PICTURE_BPP,
                             DISPLAY_VIDEO_FLAGS | display_mode_flag());
 }
