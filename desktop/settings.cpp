@@ -64,6 +64,14 @@ bool parse_word(const std::string& value, const char* const* words, int* out) {
     return false;
 }
 
+// The word at a place in the list; the first for a place it does not have.
+const char* word_for(const char* const* words, int place) {
+    for (int i = 0; words[i]; ++i) {
+        if (i == place) return words[i];
+    }
+    return words[0];
+}
+
 const SettingRow* find_setting(const std::string& key) {
     for (const SettingRow& row : SETTINGS) {
         if (key == row.key) return &row;
@@ -118,7 +126,7 @@ std::string settings_text(const Settings& s) {
     for (const SettingRow& row : SETTINGS) {
         text += std::string("\n# ") + row.comment + "\n" + row.key + " = ";
         if (row.kind == SETTING_WORD) {
-            text += words_of(row)[s.*row.number];
+            text += word_for(words_of(row), s.*row.number);
         } else {
             text += row.kind == SETTING_SWITCH ? (s.*row.flag ? "yes" : "no") : std::to_string(s.*row.number);
         }
