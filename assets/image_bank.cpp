@@ -8,6 +8,7 @@
 #include <cstdlib>
 
 #include "assets/data_file.h"
+#include "io/picture.h"
 
 namespace {
 
@@ -115,7 +116,7 @@ SDL_Surface* load_raw_picture(const char* path) {
 SDL_Surface* load_keyed_picture(const char* path) {
     SDL_Surface* loaded = load_raw_picture(path);
     if (!loaded) return nullptr;
-    SDL_Surface* converted = SDL_DisplayFormat(loaded);
+    SDL_Surface* converted = picture_format(loaded);
     SDL_FreeSurface(loaded);
     if (converted) SDL_SetColorKey(converted, SDL_SRCCOLORKEY, SDL_MapRGB(converted->format, 0, 0, 0));
     return converted;

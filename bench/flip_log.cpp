@@ -1,7 +1,8 @@
-// A stand-in for SDL_Flip, loaded into a program with LD_PRELOAD by
-// scripts/bench: it passes every flip on to SDL and then appends the moment
-// the flip returned to the file named by CLOUDPIERCER_FLIP_LOG, one line per
-// flip, "monotonic_ns realtime_ns". The program itself is unchanged; the
+// A stand-in for SDL_Flip and SDL_GL_SwapBuffers (the picture shown through
+// OpenGL), loaded into a program with LD_PRELOAD by scripts/bench: it passes
+// every flip on to SDL and then appends the moment the flip returned to the
+// file named by CLOUDPIERCER_FLIP_LOG, one line per flip,
+// "monotonic_ns realtime_ns". The program itself is unchanged; the
 // monotonic times give the frame periods, the first real time the start-up.
 #include <SDL.h>
 #include <dlfcn.h>
@@ -15,6 +16,7 @@
 namespace {
 
 using FlipFunction = int (*)(SDL_Surface*);
+using SwapFunction = void (*)();
 
 long long nanoseconds(clockid_t clock) {
     timespec t{};
@@ -32,11 +34,7 @@ int log_file() {
     return fd;
 }
 
-}  // namespace
-
-extern "C" int SDL_Flip(SDL_Surface* screen) {
-    static const auto real_flip = reinterpret_cast<FlipFunction>(dlsym(RTLD_NEXT, "SDL_Flip"));
-    const int result = real_flip ? real_flip(screen) : -1;
+void log_flip() {
     const int fd = log_file();
     if (fd >= 0) {
         // One write per line, unbuffered: the bench may end the program with
@@ -48,5 +46,19 @@ extern "C" int SDL_Flip(SDL_Surface* screen) {
         if (n > 0) [[maybe_unused]]
             const ssize_t written = write(fd, line, size_t(n));
     }
+}
+
+}  // namespace
+
+extern "C" int SDL_Flip(SDL_Surface* screen) {
+    static const auto real_flip = reinterpret_cast<FlipFunction>(dlsym(RTLD_NEXT, "SDL_Flip"));
+    const int result = real_flip ? real_flip(screen) : -1;
+    log_flip();
     return result;
+}
+
+extern "C" void SDL_GL_SwapBuffers() {
+    static const auto real_swap = reinterpret_cast<SwapFunction>(dlsym(RTLD_NEXT, "SDL_GL_SwapBuffers"));
+    if (real_swap) real_swap();
+    log_flip();
 }

@@ -78,6 +78,7 @@ int start_desktop(int argc, const char* const* argv) {
             break;
     }
     enable_desktop(settings_file_path(), scores_file_path());
+    desktop.own_display = true;
     // The choice on the command line is remembered for the next run; full
     // screen only once it has opened (a window is always there to fall back on).
     if (o.display != DISPLAY_AS_SET) {

@@ -28,6 +28,15 @@ constexpr int PAD_FIRE_BUTTON = 0;
 // four face buttons, the two shoulders and back (0 to 6).
 constexpr int PAD_START_BUTTON = 7;
 
+// The picture's settings are word choices, kept as the word's place in its
+// list (desktop/settings.cpp): scale = fit | integer, filter = sharp | smooth,
+// vsync = off | on, window_scale = auto | 1 | 2 | 3 | 4.
+constexpr int SETTING_SCALE_FIT = 0;
+constexpr int SETTING_SCALE_INTEGER = 1;
+constexpr int SETTING_FILTER_SHARP = 0;
+constexpr int SETTING_FILTER_SMOOTH = 1;
+constexpr int WINDOW_SCALE_AUTO = 0;
+
 // What the settings file holds. Defaults are the game as designed.
 struct Settings {
     bool fullscreen = true;
@@ -35,6 +44,10 @@ struct Settings {
     bool muted = false;
     int pad_dead_zone = PAD_DEAD_ZONE;        // 0..PAD_STICK_TRAVEL - 1
     int pad_start_button = PAD_START_BUTTON;  // 0..63, not PAD_FIRE_BUTTON
+    int scale = SETTING_SCALE_FIT;
+    int filter = SETTING_FILTER_SMOOTH;
+    int vsync = 1;
+    int window_scale = WINDOW_SCALE_AUTO;  // or 1..4 times the picture
 };
 
 // Best score reached on each difficulty (index: difficulty 1..3; 0 unused).
@@ -60,6 +73,7 @@ struct PadState {
 
 struct DesktopState {
     bool on = false;            // the desktop extensions are active
+    bool own_display = false;   // started from the command line: OpenGL may be tried
     Settings settings;          // as read, then as changed by the player
     std::string settings_path;  // empty: nowhere to keep them
     BestScores scores;

@@ -8,6 +8,7 @@
 #include "core/game_state.h"
 #include "desktop/desktop_state.h"
 #include "desktop/settings.h"
+#include "present/presenter.h"
 
 namespace {
 
@@ -45,7 +46,8 @@ Uint32 display_mode_flag() {
 void keep_display_choice() {
     if (!desktop.on || !screen || !desktop.fullscreen_unconfirmed) return;
     desktop.fullscreen_unconfirmed = false;
-    if (screen->flags & SDL_FULLSCREEN) save_settings();
+    const bool fullscreen = presenter_on() ? presenter_fullscreen() : (screen->flags & SDL_FULLSCREEN) != 0;
+    if (fullscreen) save_settings();
 }
 
 bool display_key(const SDL_keysym& key) {
@@ -57,6 +59,17 @@ bool display_key(const SDL_keysym& key) {
 
 void toggle_display_mode() {
     if (!screen) return;
+    // Through OpenGL the display is set again around the game's own picture,
+    // which every screen keeps drawing into.
+    if (presenter_on()) {
+        if (!switch_presenter_mode()) {
+            std::fprintf(stderr, "cloudpiercer: cannot set the display again: %s\n", SDL_GetError());
+            std::exit(1);
+        }
+        desktop.settings.fullscreen = presenter_fullscreen();
+        save_settings();
+        return;
+    }
     const bool to_full_screen = (screen->flags & SDL_FULLSCREEN) == 0;
     if (to_full_screen && !mode_available(SDL_FULLSCREEN)) {
         say_no_full_screen("staying in a window");

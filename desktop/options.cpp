@@ -31,8 +31,9 @@ const char HELP[] =
     "launcher does).\n"
     "\n"
     "Options:\n"
-    "  --window        play in an 800x600 window\n"
-    "  --fullscreen    play full screen (the default)\n"
+    "  --window        play in a window: 800x600 times the largest whole number\n"
+    "                  that fits the desktop\n"
+    "  --fullscreen    play full screen at the desktop's own size (the default)\n"
     "  --help, -h      show this help and quit\n"
     "  --version       show the version and quit\n"
     "The choice of window or full screen is remembered for the next run.\n"
@@ -55,7 +56,17 @@ const char HELP[] =
     "\n"
     "Files:\n"
     "  $XDG_CONFIG_HOME/cloudpiercer/settings   (default ~/.config/cloudpiercer/settings)\n"
-    "  $XDG_DATA_HOME/cloudpiercer/scores       (default ~/.local/share/cloudpiercer/scores)\n";
+    "  $XDG_DATA_HOME/cloudpiercer/scores       (default ~/.local/share/cloudpiercer/scores)\n"
+    "\n"
+    "The picture, in the settings file (shown through OpenGL; without it, 800x600\n"
+    "as it is):\n"
+    "  scale = fit | integer          as large as the screen allows, or the largest\n"
+    "                                 whole multiple; always 4:3 with black bars\n"
+    "  filter = smooth | sharp        blended or clean-edged pixels when scaled\n"
+    "  vsync = on | off               wait for the display's refresh\n"
+    "  window_scale = auto | 1 | 2 | 3 | 4\n"
+    "                                 the window's size in 800x600s (auto: the\n"
+    "                                 largest that fits the desktop)\n";
 
 const char VERSION[] = "cloudpiercer 1.0\n";
 

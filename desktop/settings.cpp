@@ -1,5 +1,5 @@
-// The settings file: window or full screen, volume, mute and the pad's dead
-// zone and start button.
+// The settings file: window or full screen, volume, mute, the pad's dead
+// zone and start button, and how the picture is scaled and shown.
 #include "desktop/settings.h"
 
 #include <cstdio>
@@ -8,7 +8,7 @@
 
 namespace {
 
-enum SettingKind { SETTING_SWITCH, SETTING_NUMBER };
+enum SettingKind { SETTING_SWITCH, SETTING_NUMBER, SETTING_WORD };
 
 // A number that parses but would leave the pad unusable; nullptr when fine.
 using Refusal = const char* (*)(int value);
@@ -25,7 +25,7 @@ struct SettingRow {
     const char* key;
     SettingKind kind;
     bool Settings::*flag;   // SETTING_SWITCH
-    int Settings::*number;  // SETTING_NUMBER
+    int Settings::*number;  // SETTING_NUMBER; SETTING_WORD: the word's place in its list
     int min, max;           // SETTING_NUMBER
     Refusal refusal;        // SETTING_NUMBER, or nullptr
     const char* comment;    // written above the line
@@ -39,8 +39,50 @@ const SettingRow SETTINGS[] = {
     {"muted",             SETTING_SWITCH,  &Settings::muted,       nullptr,                      0,  0,                nullptr,              "yes: no sound at all (M switches)"},
     {"pad_dead_zone",     SETTING_NUMBER,  nullptr,                &Settings::pad_dead_zone,     0,  PAD_STICK_TRAVEL, dead_zone_refusal,    "stick travel that counts as centred, 0 to 32766"},
     {"pad_start_button",  SETTING_NUMBER,  nullptr,                &Settings::pad_start_button,  0,  63,               start_button_refusal, "the pad button that pauses, numbered from 0 (0 fires)"},
+    {"scale",             SETTING_WORD,    nullptr,                &Settings::scale,             0,  0,                nullptr,              "fit: the picture as large as the screen allows; integer: the largest whole multiple"},
+    {"filter",            SETTING_WORD,    nullptr,                &Settings::filter,            0,  0,                nullptr,              "smooth: the scaled picture blended; sharp: every pixel a clean block"},
+    {"vsync",             SETTING_WORD,    nullptr,                &Settings::vsync,             0,  0,                nullptr,              "on: each picture waits for the display's refresh; off: shown at once"},
+    {"window_scale",      SETTING_WORD,    nullptr,                &Settings::window_scale,      0,  0,                nullptr,              "the window's size in 800x600s; auto: the largest that fits the desktop"},
+};
+
+// The words a SETTING_WORD row takes, in the order of their numbers.
+struct SettingWords {
+    const char* key;
+    const char* words[6];  // ends at the first null
+};
+
+const SettingWords WORDS[] = {
+    {"scale",         {"fit", "integer"}},
+    {"filter",        {"sharp", "smooth"}},
+    {"vsync",         {"off", "on"}},
+    {"window_scale",  {"auto", "1", "2", "3", "4"}},
 };
 // clang-format on
+
+const char* const* words_of(const SettingRow& row) {
+    for (const SettingWords& w : WORDS) {
+        if (std::string(row.key) == w.key) return w.words;
+    }
+    return nullptr;
+}
+
+bool parse_word(const std::string& value, const char* const* words, int* out) {
+    for (int i = 0; words && words[i]; ++i) {
+        if (value == words[i]) {
+            *out = i;
+            return true;
+        }
+    }
+    return false;
+}
+
+// The word at a place in the list; the first for a place it does not have.
+const char* word_for(const char* const* words, int place) {
+    for (int i = 0; words[i]; ++i) {
+        if (i == place) return words[i];
+    }
+    return words[0];
+}
 
 const SettingRow* find_setting(const std::string& key) {
     for (const SettingRow& row : SETTINGS) {
@@ -53,6 +95,7 @@ const SettingRow* find_setting(const std::string& key) {
 std::string apply_setting(const SettingRow& row, const std::string& value, Settings* s) {
     const std::string bad = "bad value '" + printable(value) + "' for " + row.key;
     if (row.kind == SETTING_SWITCH) return parse_switch(value, &(s->*row.flag)) ? "" : bad;
+    if (row.kind == SETTING_WORD) return parse_word(value, words_of(row), &(s->*row.number)) ? "" : bad;
     int number = 0;
     if (!parse_number(value, row.min, row.max, &number)) return bad;
     if (const char* refused = row.refusal ? row.refusal(number) : nullptr) {
@@ -108,7 +151,11 @@ std::string settings_text(const Settings& s) {
     std::string text = "# Cloudpiercer settings: key = value; lines starting with # are comments.\n";
     for (const SettingRow& row : SETTINGS) {
         text += std::string("\n# ") + row.comment + "\n" + row.key + " = ";
-        text += row.kind == SETTING_SWITCH ? (s.*row.flag ? "yes" : "no") : std::to_string(s.*row.number);
+        if (row.kind == SETTING_WORD) {
+            text += word_for(words_of(row), s.*row.number);
+        } else {
+            text += row.kind == SETTING_SWITCH ? (s.*row.flag ? "yes" : "no") : std::to_string(s.*row.number);
+        }
         text += "\n";
     }
     return text;

@@ -184,6 +184,7 @@ void draw_frame() {
 void start_up() {
     print_notice_once();  // once a run, not after every game over
     if (level == 0) level = 1;
+    prepare_picture();
     SDL_Init(SDL_INIT_AUDIO | SDL_INIT_VIDEO);
     if (no_graphical_display()) {
         SDL_Quit();  // gives the terminal back
