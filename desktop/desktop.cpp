@@ -32,6 +32,7 @@ void enable_desktop(const std::string& settings_path, const std::string& scores_
     desktop.scores_path = scores_path;
     read_settings(settings_path, &desktop.settings);
     read_scores(scores_path, &desktop.scores);
+    restore_resume_level();
 }
 
 void disable_desktop() {

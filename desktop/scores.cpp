@@ -13,6 +13,9 @@ namespace {
 
 // Keys of the file (index: difficulty).
 const char* const DIFFICULTY_KEY[BEST_SLOTS] = {nullptr, "easy", "normal", "hard"};
+// The level "resume" starts, kept with the scores for the next run.
+const char* const RESUME_KEY = "resume_level";
+constexpr int LAST_LEVEL = 4;
 
 // The best score sits under the difficulty label of the title picture, on a
 // panel of the label box's navy so the digits read over the clouds.
@@ -52,6 +55,15 @@ bool read_scores(const std::string& path, BestScores* b) {
         std::string key, value;
         const LineKind kind = next_setting_line(text, &pos, &key, &value);
         if (kind == LINE_BLANK) continue;
+        if (kind == LINE_PAIR && key == RESUME_KEY) {
+            // A damaged level costs only itself: resume starts at level 1.
+            if (!parse_number(value, 1, LAST_LEVEL, &found.resume_level)) {
+                found.resume_level = 1;
+                std::fprintf(stderr, "cloudpiercer: %s has a damaged %s; resume starts at level 1\n",
+                             path.c_str(), RESUME_KEY);
+            }
+            continue;
+        }
         int slot = 0;
         for (int d = DIFFICULTY_EASY; d <= DIFFICULTY_HARD; ++d) {
             if (kind == LINE_PAIR && key == DIFFICULTY_KEY[d]) slot = d;
@@ -73,6 +85,7 @@ std::string scores_text(const BestScores& b) {
     for (int d = DIFFICULTY_EASY; d <= DIFFICULTY_HARD; ++d) {
         text += std::string(DIFFICULTY_KEY[d]) + " = " + std::to_string(b.best[d]) + "\n";
     }
+    text += std::string(RESUME_KEY) + " = " + std::to_string(b.resume_level) + "\n";
     return text;
 }
 
@@ -89,7 +102,18 @@ void keep_best_score(bool game_over) {
         desktop.scores.best[slot] = score;
         desktop.scores_dirty = true;
     }
+    // The level the last story led to is kept at once: it changes only
+    // between levels, and a run that ends any way at all starts there next.
+    if (level >= 1 && level <= LAST_LEVEL && level != desktop.scores.resume_level) {
+        desktop.scores.resume_level = level;
+        desktop.scores_dirty = true;
+        game_over = true;
+    }
     if (game_over) save_best_scores();
+}
+
+void restore_resume_level() {
+    if (desktop.on) level = desktop.scores.resume_level;
 }
 
 void save_best_scores() {
