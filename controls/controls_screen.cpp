@@ -32,6 +32,11 @@ constexpr int KEY_X = 380;
 constexpr int PAD_X = 590;
 constexpr int MESSAGE_Y = 540;
 constexpr int FOOTER_Y = 567;  // the title's footer, over its line of hints
+// The line of the pause panel that names the key (bmp/paused.bmp), and the
+// panel's colour around it.
+constexpr SDL_Rect PAUSE_HINT{190, 322, 420, 34};
+constexpr int PAUSE_HINT_TEXT_Y = 328;
+constexpr Uint8 HINT_RED = 15, HINT_GREEN = 19, HINT_BLUE = 62;
 
 constexpr int DEAD_ZONE_STEP = 2000;
 constexpr Uint32 REST_MS = 5;
@@ -297,4 +302,13 @@ void draw_title_footer(SDL_Surface* target) {
     static SDL_Surface* footer = nullptr;  // kept for the run
     if (!footer) footer = load_raw_picture("controls/title_footer.bmp");
     blit_picture(footer, nullptr, 0, FOOTER_Y, target);
+}
+
+void draw_pause_hint(SDL_Surface* target) {
+    const SDLKey key = desktop.settings.keys.key[CONTROL_PAUSE];
+    if (!desktop.on || key == GAME_KEY[CONTROL_PAUSE]) return;
+    SDL_Rect line = PAUSE_HINT;
+    SDL_FillRect(target, &line, SDL_MapRGB(target->format, HINT_RED, HINT_GREEN, HINT_BLUE));
+    const std::string text = "Press " + key_name(key) + " to continue";
+    draw_letters(target, (PICTURE_WIDTH - letters_width(text)) / 2, PAUSE_HINT_TEXT_Y, text, LETTERS_WHITE);
 }

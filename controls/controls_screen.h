@@ -14,3 +14,6 @@ void controls_screen(SDL_Surface* picture);
 // The footer naming F1 and F2 over the title's line of hints; nothing
 // without the desktop extensions (the title is then as it always was).
 void draw_title_footer(SDL_Surface* target);
+// The pause panel names left Shift: with another pause key, its line says
+// that key instead. Nothing while the pause key is left Shift.
+void draw_pause_hint(SDL_Surface* target);

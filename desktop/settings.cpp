@@ -29,7 +29,7 @@ const SettingRow SETTINGS[] = {
     {"muted",             SETTING_SWITCH,  &Settings::muted,       nullptr,                      0,  0,              "yes: no sound at all (M switches)"},
     {"pad_dead_zone",     SETTING_NUMBER,  nullptr,                &Settings::pad_dead_zone,     0,  32767,          "stick travel that counts as centred, 0 to 32767"},
     {"pad_start_button",  SETTING_NUMBER,  nullptr,                &Settings::pad_start_button,  0,  63,             nullptr},  // now pad_pause
-    {"key_up",            SETTING_KEY,     nullptr,                nullptr,                      CONTROL_UP,    0, "the keys, by SDL's names (a, space, left ctrl); F2 on the title sets them"},
+    {"key_up",            SETTING_KEY,     nullptr,                nullptr,                      CONTROL_UP,    0, "steers up (keys by SDL's names: a, space, left ctrl; F2 on the title sets them)"},
     {"key_down",          SETTING_KEY,     nullptr,                nullptr,                      CONTROL_DOWN,  0, "steers down"},
     {"key_left",          SETTING_KEY,     nullptr,                nullptr,                      CONTROL_LEFT,  0, "steers left"},
     {"key_right",         SETTING_KEY,     nullptr,                nullptr,                      CONTROL_RIGHT, 0, "steers right"},

@@ -19,8 +19,10 @@
 #include "desktop/screenshot.h"
 #include "desktop/settings.h"
 #include "io/input.h"
+#include "screens/pause.h"
 #include "screens/story.h"
 #include "screens/title.h"
+#include "tests/data_folder.h"
 #include "tests/harness.h"
 #include "tests/test_desktop_files.h"
 
@@ -419,4 +421,38 @@ TEST_F(Controls, ResumeInANewProcessStartsAtTheLevelKept) {
     EXPECT_TRUE(good);
     EXPECT_EQ(b.resume_level, 1);
     EXPECT_EQ(b.best[DIFFICULTY_NORMAL], 120);
+}
+
+TEST_F(Controls, ThePausePanelNamesThePlayersPauseKey) {
+    start("key_pause = p\n");
+    test_clock_set(1000);
+    schedule_key(1500, SDLK_LSHIFT);  // not the pause key any more
+    schedule_key(2000, SDLK_p);
+    pause_screen(screen);
+    EXPECT_GE(clock_now(), 2000u);
+    // The panel's line that said left Shift is painted over and lettered.
+    Uint8 r, g, b;
+    SDL_GetRGB(SDL_MapRGB(screen->format, 15, 19, 62), screen->format, &r, &g, &b);
+    EXPECT_EQ(screen_pixel(192, 324), (Rgb{r, g, b}));
+    int bright = 0;
+    for (int y = 328; y < 350; ++y) {
+        for (int x = 250; x < 550; ++x) bright += screen_pixel(x, y).r > 200;
+    }
+    EXPECT_GT(bright, 100);
+}
+
+TEST_F(Controls, WithoutTheirPicturesTheControlsScreenAndTheHelpStillWork) {
+    DataFolder data;  // the forged pictures, sounds and music, but no controls/ folder
+    ASSERT_FALSE(std::filesystem::exists("controls"));
+    start();
+    push_key(SDLK_F2);
+    schedule_presses(100, {SDLK_RETURN, SDLK_x, SDLK_ESCAPE, SDLK_LCTRL});
+    title_screen(screen);
+    EXPECT_EQ(desktop.settings.keys.key[CONTROL_UP], SDLK_x);
+    restart_game(&loop);
+    level_clock = 1;
+    push_key(SDLK_F1);
+    schedule_key(clock_now() + 300, SDLK_F1);
+    frame_direction();
+    EXPECT_FALSE(loop.quit_requested);
 }
