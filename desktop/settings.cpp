@@ -91,6 +91,21 @@ int settle_shared_keys(const std::string& path, int (&line_of)[CONTROL_COUNT], S
     }
 }
 
+// The pad's fire and pause on one button: the later line keeps its default
+// (the two defaults differ).
+int settle_shared_button(const std::string& path, int fire_line, int pause_line, Settings* s) {
+    if (s->pad_fire_button != s->pad_start_button || (fire_line == 0 && pause_line == 0)) return 0;
+    const Settings defaults;
+    const bool fire_later = fire_line > pause_line;
+    int* const moved = fire_later ? &s->pad_fire_button : &s->pad_start_button;
+    std::fprintf(stderr, "cloudpiercer: %s:%d: button %d is already the pad's %s; %s stays %d\n",
+                 path.c_str(), fire_later ? fire_line : pause_line, *moved, fire_later ? "pause" : "fire",
+                 fire_later ? "pad_fire" : "pad_pause",
+                 fire_later ? defaults.pad_fire_button : defaults.pad_start_button);
+    *moved = fire_later ? defaults.pad_fire_button : defaults.pad_start_button;
+    return 1;
+}
+
 }  // namespace
 
 std::string settings_file_path() {
@@ -106,7 +121,8 @@ int read_settings(const std::string& path, Settings* s) {
         return 1;
     }
     int warnings = 0;
-    int key_line[CONTROL_COUNT] = {};  // the line that set each control's key
+    int key_line[CONTROL_COUNT] = {};   // the line that set each control's key
+    int fire_line = 0, pause_line = 0;  // the same for the pad's buttons
     size_t pos = 0;
     for (int line = 1; pos < text.size(); ++line) {
         std::string key, value;
@@ -121,12 +137,15 @@ int read_settings(const std::string& path, Settings* s) {
         } else {
             problem = apply_setting(*row, value, s);
             if (problem.empty() && row->kind == SETTING_KEY) key_line[row->min] = line;
+            if (problem.empty() && row->number == &Settings::pad_fire_button) fire_line = line;
+            if (problem.empty() && row->number == &Settings::pad_start_button) pause_line = line;
         }
         if (problem.empty()) continue;
         std::fprintf(stderr, "cloudpiercer: %s:%d: %s, ignored\n", path.c_str(), line, problem.c_str());
         ++warnings;
     }
-    return warnings + settle_shared_keys(path, key_line, s);
+    warnings += settle_shared_keys(path, key_line, s);
+    return warnings + settle_shared_button(path, fire_line, pause_line, s);
 }
 
 std::string settings_text(const Settings& s) {

@@ -189,6 +189,17 @@ TEST_F(Controls, HandEditedKeysThatCannotBeTakenKeepTheirDefaultsWithOneWarningE
     for (int c = 0; c < CONTROL_COUNT; ++c) EXPECT_EQ(back.keys.key[c], moved.keys.key[c]) << c;
     EXPECT_EQ(back.pad_fire_button, 2);
     EXPECT_EQ(back.pad_start_button, 5);
+    // Fire and pause on one pad button: the later line keeps its default.
+    write_whole(folders.settings(), "pad_pause = 3\npad_fire = 3\n");
+    Settings buttons;
+    EXPECT_EQ(warning_lines([&] { read_settings(folders.settings(), &buttons); }), 1);
+    EXPECT_EQ(buttons.pad_start_button, 3);
+    EXPECT_EQ(buttons.pad_fire_button, PAD_FIRE_BUTTON);
+    write_whole(folders.settings(), "pad_fire = 7\n");  // the pause's default
+    Settings on_pause;
+    EXPECT_EQ(warning_lines([&] { read_settings(folders.settings(), &on_pause); }), 1);
+    EXPECT_EQ(on_pause.pad_fire_button, PAD_FIRE_BUTTON);
+    EXPECT_EQ(on_pause.pad_start_button, PAD_START_BUTTON);
     // A file of before keeps its pause button.
     write_whole(folders.settings(), "pad_start_button = 4\n");
     Settings old;
