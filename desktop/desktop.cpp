@@ -53,6 +53,7 @@ void enable_desktop(const std::string& settings_path, const std::string& scores_
     desktop.scores_path = scores_path;
     read_settings(settings_path, &desktop.settings, &desktop.settings_left_alone);
     desktop.scores_left_alone = !read_scores(scores_path, &desktop.scores);
+    restore_resume_level();
 }
 
 void disable_desktop() {

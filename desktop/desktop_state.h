@@ -13,6 +13,8 @@
 #include <cstdint>
 #include <string>
 
+#include "controls/key_map.h"
+
 // Volume in steps of VOLUME_STEP mixer units: VOLUME_LEVELS steps make the
 // mixer's full volume, the game's volume without a settings file.
 constexpr int VOLUME_LEVELS = 8;
@@ -27,6 +29,7 @@ constexpr int PAD_FIRE_BUTTON = 0;
 // The start button of the common pads that number their buttons from the
 // four face buttons, the two shoulders and back (0 to 6).
 constexpr int PAD_START_BUTTON = 7;
+constexpr int PAD_BUTTON_MAX = 63;
 
 // The picture's settings are word choices, kept as the word's place in its
 // list (desktop/settings.cpp): scale = fit | integer, filter = sharp | smooth,
@@ -37,13 +40,27 @@ constexpr int SETTING_FILTER_SHARP = 0;
 constexpr int SETTING_FILTER_SMOOTH = 1;
 constexpr int WINDOW_SCALE_AUTO = 0;
 
-// What the settings file holds. Defaults are the game as designed.
+// What the settings file holds. Defaults are the game as designed. The
+// first five can be given in order, as the settings of the first version
+// were; the rest start as their defaults.
 struct Settings {
+    Settings() = default;
+    Settings(bool fullscreen_, int volume_, bool muted_, int pad_dead_zone_, int pad_start_button_)
+        : fullscreen(fullscreen_),
+          volume(volume_),
+          muted(muted_),
+          pad_dead_zone(pad_dead_zone_),
+          pad_start_button(pad_start_button_) {}
     bool fullscreen = true;
     int volume = VOLUME_LEVELS;  // 0..VOLUME_LEVELS
     bool muted = false;
     int pad_dead_zone = PAD_DEAD_ZONE;        // 0..PAD_STICK_TRAVEL - 1
-    int pad_start_button = PAD_START_BUTTON;  // 0..63, not PAD_FIRE_BUTTON
+    int pad_start_button = PAD_START_BUTTON;  // 0..63, the button that pauses, not the fire button
+    KeyMap keys;                              // the player's key for each control
+    int pad_fire_button = PAD_FIRE_BUTTON;    // 0..63
+    int music_volume = VOLUME_LEVELS;         // 0..VOLUME_LEVELS, under the volume above
+    int effects_volume = VOLUME_LEVELS;       // the same for the effects
+    bool pause_on_focus_loss = true;          // another window taking the keys pauses play
     int scale = SETTING_SCALE_FIT;
     int filter = SETTING_FILTER_SMOOTH;
     int vsync = 1;
@@ -55,6 +72,7 @@ constexpr int BEST_SLOTS = 4;
 constexpr int32_t BEST_MAX = 9999;  // the HUD's four digits
 struct BestScores {
     int32_t best[BEST_SLOTS] = {};
+    int32_t resume_level = 1;  // where "resume" starts: the level the last story led to
 };
 
 // The virtual keys a pad holds, and the key events it has made and the game
@@ -66,7 +84,7 @@ struct PadState {
     int stick_x = 0, stick_y = 0;      // -1, 0, +1 after the dead zone
     Uint8 hat = SDL_HAT_CENTERED;      // SDL_HAT_* bits of the first hat
     bool arrow_held[PAD_ARROWS] = {};  // virtual arrow keys down now
-    bool fire_held = false;            // the first button is down
+    bool fire_held = false;            // the fire button is down
     SDL_Event pending[PAD_PENDING_MAX];
     int pending_first = 0, pending_count = 0;
 };

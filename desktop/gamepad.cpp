@@ -7,7 +7,6 @@ constexpr Uint8 FIRST_PAD = 0;
 constexpr Uint8 AXIS_X = 0;
 constexpr Uint8 AXIS_Y = 1;
 constexpr Uint8 FIRST_HAT = 0;
-constexpr Uint8 FIRE_BUTTON = PAD_FIRE_BUTTON;
 
 // The virtual arrow keys, in the order of PadState::arrow_held.
 enum PadArrow { ARROW_UP, ARROW_DOWN, ARROW_LEFT, ARROW_RIGHT };
@@ -54,7 +53,7 @@ void sync_arrows(PadState* pad) {
 }
 
 SDLKey button_key(Uint8 button, const Settings& settings) {
-    if (button == FIRE_BUTTON) return SDLK_LCTRL;
+    if (button == settings.pad_fire_button) return SDLK_LCTRL;
     if (button == settings.pad_start_button) return SDLK_LSHIFT;
     return SDLK_RETURN;  // turns a story page; nothing elsewhere
 }
@@ -73,7 +72,8 @@ void resync_from_device(PadState* pad, const Settings& settings) {
     pad->stick_y = axis(AXIS_Y);
     pad->hat =
         SDL_JoystickNumHats(j) > FIRST_HAT ? SDL_JoystickGetHat(j, FIRST_HAT) : Uint8(SDL_HAT_CENTERED);
-    const bool fire = SDL_JoystickNumButtons(j) > FIRE_BUTTON && SDL_JoystickGetButton(j, FIRE_BUTTON) != 0;
+    const int button = settings.pad_fire_button;
+    const bool fire = SDL_JoystickNumButtons(j) > button && SDL_JoystickGetButton(j, Uint8(button)) != 0;
     bool want[PAD_ARROWS];
     wanted_arrows(*pad, want);
     for (int a = 0; a < PAD_ARROWS; ++a) pad->arrow_held[a] = pad->arrow_held[a] && want[a];
@@ -106,7 +106,7 @@ bool translate_pad_event(PadState* pad, const SDL_Event& event, const Settings& 
         case SDL_JOYBUTTONUP: {
             if (event.jbutton.which != FIRST_PAD) return true;
             const bool down = event.type == SDL_JOYBUTTONDOWN;
-            if (event.jbutton.button == FIRE_BUTTON) pad->fire_held = down;
+            if (event.jbutton.button == settings.pad_fire_button) pad->fire_held = down;
             queue_key(pad, button_key(event.jbutton.button, settings), down);
             return true;
         }

@@ -1,6 +1,7 @@
 // The gamepad: the first joystick plays through the keyboard's own handling.
-// Its stick (past a dead zone) and hat become the arrow keys, its first
-// button left Ctrl, its start button left Shift and any other button Return,
+// Its stick (past a dead zone) and hat become the arrow keys, its fire
+// button (the first unless the settings say otherwise) left Ctrl, its start
+// button left Shift and any other button Return,
 // as key events that every screen and the frame loop take like real ones.
 #pragma once
 

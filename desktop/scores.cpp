@@ -12,9 +12,13 @@
 
 namespace {
 
+// The last level: "resume" starts at one of 1..LAST_LEVEL.
+constexpr int LAST_LEVEL = 4;
+
 // How the file's value and this game's make the one written back.
 enum ScoreMerge {
     MERGE_HIGHER,  // the better of the two: a best score
+    MERGE_LATEST,  // this game's: where it left off
 };
 
 // One `key = value` line of the file that the game knows.
@@ -30,12 +34,17 @@ int32_t& best_of(BestScores& b) {
     return b.best[DIFFICULTY];
 }
 
+int32_t& resume_of(BestScores& b) {
+    return b.resume_level;
+}
+
 // clang-format off
 const ScoreRow SCORE_ROWS[] = {
     //key       value                        min max       merge
     {"easy",    best_of<DIFFICULTY_EASY>,    0,  BEST_MAX, MERGE_HIGHER},
     {"normal",  best_of<DIFFICULTY_NORMAL>,  0,  BEST_MAX, MERGE_HIGHER},
     {"hard",    best_of<DIFFICULTY_HARD>,    0,  BEST_MAX, MERGE_HIGHER},
+    {"resume_level", resume_of,              1,  LAST_LEVEL, MERGE_LATEST},  // the level "resume" starts
 };
 // clang-format on
 constexpr int SCORE_ROW_COUNT = int(sizeof SCORE_ROWS / sizeof SCORE_ROWS[0]);
@@ -59,6 +68,8 @@ int32_t merged(ScoreMerge merge, int32_t file, int32_t game) {
     switch (merge) {
         case MERGE_HIGHER:
             return file > game ? file : game;
+        case MERGE_LATEST:
+            return game;
     }
     return game;
 }
@@ -195,7 +206,18 @@ void keep_best_score(bool game_over) {
         desktop.scores.best[slot] = score;
         desktop.scores_dirty = true;
     }
+    // The level the last story led to is kept at once: it changes only
+    // between levels, and a run that ends any way at all starts there next.
+    if (level >= 1 && level <= LAST_LEVEL && level != desktop.scores.resume_level) {
+        desktop.scores.resume_level = level;
+        desktop.scores_dirty = true;
+        game_over = true;
+    }
     if (game_over) save_best_scores();
+}
+
+void restore_resume_level() {
+    if (desktop.on) level = desktop.scores.resume_level;
 }
 
 void save_best_scores() {

@@ -16,6 +16,8 @@ std::string scores_file_path();
 // with one warning line on stderr for them all; the rest counts. False, with
 // one warning and no best scores, when the file is there but cannot be read
 // at all (not a plain file, too big): it is then never written that run.
+// The file also keeps the level "resume" starts (resume_level = 1..4); a
+// damaged one means level 1.
 bool read_scores(const std::string& path, BestScores* b);
 // A fresh file's text.
 std::string scores_text(const BestScores& b);
@@ -27,8 +29,11 @@ std::string merged_scores_text(const std::string& now, BestScores* game);
 // The score the HUD shows now, 0..BEST_MAX.
 int32_t current_score();
 // Notes the score of the game in play as the best of its difficulty when it
-// is higher; at game over (or when asked to) writes the file.
+// is higher; at game over (or when asked to) writes the file. A new level to
+// resume from (a story screen has just closed) is written at once.
 void keep_best_score(bool game_over);
+// Sets the level "resume" starts to the one kept in the file (at start).
+void restore_resume_level();
 // Writes the best scores when one is not yet written; a failure warns once a
 // run and the game plays on.
 void save_best_scores();

@@ -1,14 +1,17 @@
 // The settings file: window or full screen, volume, mute, the pad's dead
-// zone and start button, and how the picture is scaled and shown.
+// zone and buttons, the player's keys, the music and effects volumes, the
+// pause when another window takes the keys, and how the picture is scaled
+// and shown.
 #include "desktop/settings.h"
 
 #include <cstdio>
 
+#include "controls/key_map.h"
 #include "desktop/files.h"
 
 namespace {
 
-enum SettingKind { SETTING_SWITCH, SETTING_NUMBER, SETTING_WORD };
+enum SettingKind { SETTING_SWITCH, SETTING_NUMBER, SETTING_WORD, SETTING_KEY };
 
 // A number that parses but would leave the pad unusable; nullptr when fine.
 using Refusal = const char* (*)(int value);
@@ -17,18 +20,14 @@ const char* dead_zone_refusal(int zone) {
     return zone >= PAD_STICK_TRAVEL ? "leaves the stick no travel" : nullptr;
 }
 
-const char* start_button_refusal(int button) {
-    return button == PAD_FIRE_BUTTON ? "is the fire button" : nullptr;
-}
-
 struct SettingRow {
     const char* key;
     SettingKind kind;
     bool Settings::*flag;   // SETTING_SWITCH
     int Settings::*number;  // SETTING_NUMBER; SETTING_WORD: the word's place in its list
-    int min, max;           // SETTING_NUMBER
+    int min, max;           // SETTING_NUMBER; SETTING_KEY: min is the Control
     Refusal refusal;        // SETTING_NUMBER, or nullptr
-    const char* comment;    // written above the line
+    const char* comment;    // written above the line; null: read but no longer written
 };
 
 // clang-format off
@@ -38,11 +37,22 @@ const SettingRow SETTINGS[] = {
     {"volume",            SETTING_NUMBER,  nullptr,                &Settings::volume,            0,  VOLUME_LEVELS,    nullptr,              "music and effects, 0 (silent) to 8 (full)"},
     {"muted",             SETTING_SWITCH,  &Settings::muted,       nullptr,                      0,  0,                nullptr,              "yes: no sound at all (M switches)"},
     {"pad_dead_zone",     SETTING_NUMBER,  nullptr,                &Settings::pad_dead_zone,     0,  PAD_STICK_TRAVEL, dead_zone_refusal,    "stick travel that counts as centred, 0 to 32766"},
-    {"pad_start_button",  SETTING_NUMBER,  nullptr,                &Settings::pad_start_button,  0,  63,               start_button_refusal, "the pad button that pauses, numbered from 0 (0 fires)"},
+    {"pad_start_button",  SETTING_NUMBER,  nullptr,                &Settings::pad_start_button,  0,  PAD_BUTTON_MAX,   nullptr,              nullptr},  // now pad_pause
     {"scale",             SETTING_WORD,    nullptr,                &Settings::scale,             0,  0,                nullptr,              "fit: the picture as large as the screen allows; integer: the largest whole multiple"},
     {"filter",            SETTING_WORD,    nullptr,                &Settings::filter,            0,  0,                nullptr,              "smooth: the scaled picture blended; sharp: every pixel a clean block"},
     {"vsync",             SETTING_WORD,    nullptr,                &Settings::vsync,             0,  0,                nullptr,              "on: each picture waits for the display's refresh; off: shown at once"},
     {"window_scale",      SETTING_WORD,    nullptr,                &Settings::window_scale,      0,  0,                nullptr,              "the window's size in 800x600s; auto: the largest that fits the desktop"},
+    {"key_up",            SETTING_KEY,     nullptr,                nullptr,                      CONTROL_UP,    0,    nullptr,              "steers up (keys by SDL's names: a, space, left ctrl; F2 on the title sets them)"},
+    {"key_down",          SETTING_KEY,     nullptr,                nullptr,                      CONTROL_DOWN,  0,    nullptr,              "steers down"},
+    {"key_left",          SETTING_KEY,     nullptr,                nullptr,                      CONTROL_LEFT,  0,    nullptr,              "steers left"},
+    {"key_right",         SETTING_KEY,     nullptr,                nullptr,                      CONTROL_RIGHT, 0,    nullptr,              "steers right"},
+    {"key_fire",          SETTING_KEY,     nullptr,                nullptr,                      CONTROL_FIRE,  0,    nullptr,              "fires; selects on the title"},
+    {"key_pause",         SETTING_KEY,     nullptr,                nullptr,                      CONTROL_PAUSE, 0,    nullptr,              "pauses and continues"},
+    {"pad_fire",          SETTING_NUMBER,  nullptr,                &Settings::pad_fire_button,   0,  PAD_BUTTON_MAX,   nullptr,              "the pad button that fires, numbered from 0"},
+    {"pad_pause",         SETTING_NUMBER,  nullptr,                &Settings::pad_start_button,  0,  PAD_BUTTON_MAX,   nullptr,              "the pad button that pauses, numbered from 0"},
+    {"music_volume",      SETTING_NUMBER,  nullptr,                &Settings::music_volume,      0,  VOLUME_LEVELS,    nullptr,              "the music under the volume above, 0 (silent) to 8 (full)"},
+    {"effects_volume",    SETTING_NUMBER,  nullptr,                &Settings::effects_volume,    0,  VOLUME_LEVELS,    nullptr,              "the effects under the volume above, 0 (silent) to 8 (full)"},
+    {"pause_on_focus_loss", SETTING_SWITCH, &Settings::pause_on_focus_loss, nullptr,             0,  0,                nullptr,              "yes: play pauses when another window takes the keys"},
 };
 
 // The words a SETTING_WORD row takes, in the order of their numbers.
@@ -91,8 +101,19 @@ const SettingRow* find_setting(const std::string& key) {
     return nullptr;
 }
 
+// A key entry takes a named key that is not one of the desktop's own.
+std::string apply_key(const SettingRow& row, const std::string& value, Settings* s) {
+    const SDLKey key = key_of_name(value);
+    if (key == SDLK_UNKNOWN) return "unknown key name '" + printable(value) + "' for " + row.key;
+    if (reserved_key(key))
+        return "'" + printable(value) + "' is the desktop's own key, not one for " + row.key;
+    s->keys.key[row.min] = key;
+    return "";
+}
+
 // Sets the row's setting from value; what is wrong with it when it cannot.
 std::string apply_setting(const SettingRow& row, const std::string& value, Settings* s) {
+    if (row.kind == SETTING_KEY) return apply_key(row, value, s);
     const std::string bad = "bad value '" + printable(value) + "' for " + row.key;
     if (row.kind == SETTING_SWITCH) return parse_switch(value, &(s->*row.flag)) ? "" : bad;
     if (row.kind == SETTING_WORD) return parse_word(value, words_of(row), &(s->*row.number)) ? "" : bad;
@@ -103,6 +124,45 @@ std::string apply_setting(const SettingRow& row, const std::string& value, Setti
     }
     s->*row.number = number;
     return "";
+}
+
+// Two controls on one key: the one whose line comes later keeps its default.
+// That default may be a key a line gave another control: again until no key
+// is shared (each control goes back at most once; the defaults differ).
+int settle_shared_keys(const std::string& path, int (&line_of)[CONTROL_COUNT], Settings* s) {
+    const KeyMap defaults;
+    int warnings = 0;
+    for (;;) {
+        int latest = -1;
+        for (int c = 0; c < CONTROL_COUNT; ++c) {
+            bool shared = false;
+            for (int o = 0; o < CONTROL_COUNT; ++o)
+                shared = shared || (o != c && s->keys.key[o] == s->keys.key[c]);
+            if (shared && line_of[c] > 0 && (latest < 0 || line_of[c] > line_of[latest])) latest = c;
+        }
+        if (latest < 0) return warnings;
+        std::fprintf(stderr, "cloudpiercer: %s:%d: '%s' is already another control's key; %s stays '%s'\n",
+                     printable(path).c_str(), line_of[latest], key_name(s->keys.key[latest]).c_str(),
+                     control_setting_name(latest), key_name(defaults.key[latest]).c_str());
+        s->keys.key[latest] = defaults.key[latest];
+        line_of[latest] = 0;
+        ++warnings;
+    }
+}
+
+// The pad's fire and pause on one button: the later line keeps its default
+// (the two defaults differ).
+int settle_shared_button(const std::string& path, int fire_line, int pause_line, Settings* s) {
+    if (s->pad_fire_button != s->pad_start_button || (fire_line == 0 && pause_line == 0)) return 0;
+    const Settings defaults;
+    const bool fire_later = fire_line > pause_line;
+    int* const moved = fire_later ? &s->pad_fire_button : &s->pad_start_button;
+    std::fprintf(stderr, "cloudpiercer: %s:%d: button %d is already the pad's %s button; %s stays %d\n",
+                 printable(path).c_str(), fire_later ? fire_line : pause_line, *moved,
+                 fire_later ? "pause" : "fire", fire_later ? "pad_fire" : "pad_pause",
+                 fire_later ? defaults.pad_fire_button : defaults.pad_start_button);
+    *moved = fire_later ? defaults.pad_fire_button : defaults.pad_start_button;
+    return 1;
 }
 
 }  // namespace
@@ -125,6 +185,8 @@ int read_settings(const std::string& path, Settings* s, bool* unreadable) {
         return 1;
     }
     int warnings = 0;
+    int key_line[CONTROL_COUNT] = {};   // the line that set each control's key
+    int fire_line = 0, pause_line = 0;  // the same for the pad's buttons
     size_t pos = 0;
     for (int line = 1; pos < text.size(); ++line) {
         std::string key, value;
@@ -138,20 +200,27 @@ int read_settings(const std::string& path, Settings* s, bool* unreadable) {
             problem = "unknown key '" + printable(key) + "'";
         } else {
             problem = apply_setting(*row, value, s);
+            if (problem.empty() && row->kind == SETTING_KEY) key_line[row->min] = line;
+            if (problem.empty() && row->number == &Settings::pad_fire_button) fire_line = line;
+            if (problem.empty() && row->number == &Settings::pad_start_button) pause_line = line;
         }
         if (problem.empty()) continue;
         std::fprintf(stderr, "cloudpiercer: %s:%d: %s, ignored\n", printable(path).c_str(), line,
                      problem.c_str());
         ++warnings;
     }
-    return warnings;
+    warnings += settle_shared_keys(path, key_line, s);
+    return warnings + settle_shared_button(path, fire_line, pause_line, s);
 }
 
 std::string settings_text(const Settings& s) {
     std::string text = "# Cloudpiercer settings: key = value; lines starting with # are comments.\n";
     for (const SettingRow& row : SETTINGS) {
+        if (!row.comment) continue;
         text += std::string("\n# ") + row.comment + "\n" + row.key + " = ";
-        if (row.kind == SETTING_WORD) {
+        if (row.kind == SETTING_KEY) {
+            text += key_name(s.keys.key[row.min]);
+        } else if (row.kind == SETTING_WORD) {
             text += word_for(words_of(row), s.*row.number);
         } else {
             text += row.kind == SETTING_SWITCH ? (s.*row.flag ? "yes" : "no") : std::to_string(s.*row.number);

@@ -1,4 +1,5 @@
-// Volume and mute: one level for music and effects, set through the mixer.
+// Volume and mute: one level for music and effects, and under it a level of
+// their own for each, set through the mixer.
 #include "desktop/volume.h"
 
 #include <SDL_mixer.h>
@@ -9,9 +10,10 @@
 
 namespace {
 
-int mixer_volume() {
+// The mixer's level for a part of the sound (music or effects) at its own level.
+int mixer_volume(int own_level) {
     const Settings& s = desktop.settings;
-    return s.muted ? 0 : s.volume * VOLUME_STEP;
+    return s.muted ? 0 : s.volume * VOLUME_STEP * own_level / VOLUME_LEVELS;
 }
 
 void step_volume(int step) {
@@ -27,7 +29,9 @@ void step_volume(int step) {
 
 void apply_volume() {
     if (!desktop.on) return;
-    set_master_volume(mixer_volume());  // effects as they start, and the music under them
+    set_master_volume(mixer_volume(desktop.settings.effects_volume));  // effects as they start
+    // the music keeps its place under the effects at full effects volume
+    Mix_VolumeMusic(MUSIC_VOLUME * mixer_volume(desktop.settings.music_volume) / MIX_MAX_VOLUME);
 }
 
 bool volume_key(SDLKey key) {

@@ -1,18 +1,51 @@
-// The game's one input source: the keyboard, with the pad's events turned
-// into keys and the desktop's own keys taken out.
+// The game's one input source: the keyboard, with the player's keys turned
+// into the game's, the pad's events turned into keys and the desktop's own
+// keys taken out.
 #include "io/input.h"
 
+#include "controls/controls_screen.h"
+#include "controls/help_page.h"
+#include "core/game_state.h"
 #include "desktop/desktop.h"
 #include "desktop/desktop_state.h"
 #include "desktop/display.h"
 #include "desktop/gamepad.h"
+#include "desktop/screenshot.h"
 #include "desktop/volume.h"
 
 namespace {
 
-// The desktop's own keys; true when the key was one (it is used up).
-bool desktop_key(const SDL_keysym& key) {
-    return display_key(key) || volume_key(key.sym);
+// The desktop's own keys; true when the key was one (it is used up). F1 opens
+// the help over the title, play and the pause, F2 the controls screen from
+// the title; on a story page they do nothing.
+bool desktop_key(const SDL_keysym& key, InputScreen where) {
+    switch (key.sym) {
+        case SDLK_F1:
+            if (where != INPUT_STORY) help_page(screen);
+            return true;
+        case SDLK_F2:
+            if (where == INPUT_TITLE) controls_screen(screen);
+            return true;
+        case SDLK_F12:
+            take_screenshot(screen);
+            return true;
+        default:
+            return display_key(key) || volume_key(key.sym);
+    }
+}
+
+// Another window took the keys in play: the pause, as if its key were pressed.
+bool focus_lost(const SDL_Event& event, InputScreen where) {
+    return where == INPUT_PLAY && desktop.settings.pause_on_focus_loss && event.type == SDL_ACTIVEEVENT &&
+           event.active.gain == 0 && (event.active.state & (SDL_APPINPUTFOCUS | SDL_APPACTIVE)) != 0;
+}
+
+void make_key_press(SDL_Event* event, SDLKey key) {
+    *event = SDL_Event{};
+    event->type = SDL_KEYDOWN;
+    event->key.type = SDL_KEYDOWN;
+    event->key.state = SDL_PRESSED;
+    event->key.keysym.sym = key;
 }
 
 }  // namespace
@@ -25,20 +58,34 @@ bool poll_input(SDL_Event* event, InputScreen where) {
         return true;
     }
     for (;;) {
-        if (take_pad_key(&desktop.pad, event)) return true;
+        if (take_pad_key(&desktop.pad, event)) return true;  // the game's keys already
         if (!SDL_PollEvent(event)) return false;
         if (translate_pad_event(&desktop.pad, *event, desktop.settings)) continue;
-        if (event->type != SDL_KEYDOWN) return true;
-        if (desktop_key(event->key.keysym)) continue;
-        if (where == INPUT_TITLE && event->key.keysym.sym == SDLK_ESCAPE) {
+        if (focus_lost(*event, where)) {
+            make_key_press(event, GAME_KEY[CONTROL_PAUSE]);
+            return true;
+        }
+        if (event->type != SDL_KEYDOWN && event->type != SDL_KEYUP) return true;
+        if (event->type == SDL_KEYDOWN && desktop_key(event->key.keysym, where)) continue;
+        if (where == INPUT_TITLE && event->type == SDL_KEYDOWN && event->key.keysym.sym == SDLK_ESCAPE) {
             // the quit the footer of the title picture promises
             *event = SDL_Event{};
             event->type = SDL_QUIT;
+            return true;
         }
+        // The player's key becomes the game's: a player who steers with `a`
+        // steers, and the game never sees an `a` (it would release a bonus).
+        event->key.keysym.sym = game_key_for(desktop.settings.keys, event->key.keysym.sym);
         return true;
     }
 }
 
 bool input_holds(SDLKey key) {
-    return SDL_GetKeyState(nullptr)[key] != 0 || gamepad_holds(key);
+    SDLKey players = key;
+    if (desktop.on) {
+        for (int c = 0; c < CONTROL_COUNT; ++c) {
+            if (GAME_KEY[c] == key) players = desktop.settings.keys.key[c];
+        }
+    }
+    return SDL_GetKeyState(nullptr)[players] != 0 || gamepad_holds(key);
 }

@@ -5,6 +5,7 @@
 #include <cstdlib>
 
 #include "assets/image_bank.h"
+#include "controls/controls_screen.h"
 #include "core/clock.h"
 #include "core/game_state.h"
 #include "io/input.h"
@@ -66,6 +67,7 @@ void pause_screen(SDL_Surface* target) {
         // Drawn over the frozen frame, at least once even for two quick presses.
         if (leaving || !drawn || clock_now() - last_draw >= REFRESH_MS) {
             blit_picture(picture, nullptr, 0, 0, target);
+            if (picture) draw_pause_hint(target);
             show_picture(target);
             drawn = true;
             last_draw = clock_now();

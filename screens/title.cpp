@@ -5,6 +5,7 @@
 
 #include "assets/image_bank.h"
 #include "assets/sound_bank.h"
+#include "controls/controls_screen.h"
 #include "core/clock.h"
 #include "core/game_state.h"
 #include "desktop/scores.h"
@@ -64,6 +65,7 @@ void draw_menu(const TitlePictures& p, const Menu& m, SDL_Surface* target) {
         blit_picture(p.label[difficulty], nullptr, LABEL_X, LABEL_Y, target);
     }
     draw_best_score(target);
+    draw_title_footer(target);
     show_picture(target);
 }
 

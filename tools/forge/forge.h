@@ -69,6 +69,7 @@ void forge_screens(const std::string& src,
                    const std::string& out);  // title, cursor, labels, pause, story pages
 void forge_sounds(const std::string& src, const std::string& out);  // wav/
 void forge_music(const std::string& src, const std::string& out);   // midi/
-void forge_icons(const std::string& out);  // the desktop icon at every size, icons/hicolor/
+void forge_icons(const std::string& out);            // the desktop icon at every size, icons/hicolor/
+void forge_control_screens(const std::string& out);  // controls screen, help page, title footer, letters
 
 }  // namespace forge

@@ -20,5 +20,6 @@ int main(int argc, char** argv) {
     forge::forge_soundfont(out);
     forge::forge_contact_sheet(out);
     forge::forge_icons(out);
+    forge::forge_control_screens(out);
     return 0;
 }
