@@ -6,6 +6,7 @@
 #include "desktop/display.h"
 #include "desktop/gamepad.h"
 #include "desktop/volume.h"
+#include "replay/session.h"
 
 namespace {
 
@@ -14,9 +15,9 @@ bool desktop_key(const SDL_keysym& key) {
     return display_key(key) || volume_key(key.sym);
 }
 
-}  // namespace
-
-bool poll_input(SDL_Event* event, InputScreen where) {
+// The player's devices: the keyboard, and the pad and the desktop's keys
+// when the desktop extensions are on.
+bool poll_devices(SDL_Event* event, InputScreen where) {
     if (!desktop.on) return SDL_PollEvent(event);
     for (;;) {
         if (take_pad_key(&desktop.pad, event)) return true;
@@ -33,6 +34,20 @@ bool poll_input(SDL_Event* event, InputScreen where) {
     }
 }
 
+}  // namespace
+
+// A replay being played stands in for the devices; otherwise what play reads
+// is recorded, when games are recorded.
+bool poll_input(SDL_Event* event, InputScreen where) {
+    if (replay_playing()) return replay_poll(event, where, poll_devices);
+    const bool got = poll_devices(event, where);
+    replay_note_input(got ? event : nullptr, where);
+    return got;
+}
+
 bool input_holds(SDLKey key) {
-    return SDL_GetKeyState(nullptr)[key] != 0 || gamepad_holds(key);
+    if (replay_playing()) return replay_holds(key);
+    const bool held = SDL_GetKeyState(nullptr)[key] != 0 || gamepad_holds(key);
+    replay_note_hold(key, held);
+    return held;
 }
