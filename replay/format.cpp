@@ -149,6 +149,7 @@ bool valid_hold(uint8_t code) {
 // One frame's record; an empty string when it is sound, else what is wrong.
 std::string decode_frame(Reader* in, ReplayData* r) {
     ReplayFrame f;
+    f.story_at = f.pause_at = uint32_t(r->waits.size());
     const uint8_t parts = in->u8();
     if (parts & ~FRAME_ALL) return "unknown parts";
     if (parts & FRAME_EVENTS) {
@@ -172,6 +173,7 @@ std::string decode_frame(Reader* in, ReplayData* r) {
         }
     }
     for (const uint8_t part : {FRAME_STORY, FRAME_PAUSE}) {
+        if (part == FRAME_PAUSE) f.pause_at = uint32_t(r->waits.size());  // right after the story's
         if (!(parts & part)) continue;
         const uint32_t at = uint32_t(r->waits.size());
         const uint32_t n = in->varint();

@@ -20,7 +20,8 @@ enum Mode { MODE_OFF, MODE_RECORDING, MODE_ABOUT_TO_PLAY, MODE_PLAYING };
 // Where a story page or a pause began, for the times of the keys in it.
 struct Mark {
     bool set = false;
-    bool done = false;  // the pause has had its key
+    bool done = false;         // the pause has had its key
+    bool spare_given = false;  // a key past the recorded ones came in this pass
     Uint32 at = 0;
     void place_once() {
         if (!set) at = clock_now();
@@ -150,11 +151,14 @@ void real_event(const SDL_Event& e) {
     if (playing.how == WATCH_DEMO || e.key.keysym.sym == SDLK_ESCAPE) stop_playing();
 }
 
-// The next key of a story page or a pause, once its time has come; once
-// the recorded keys are used up (or the replay stopped) a key at every
-// poll, so a page or pause always ends.
+// The next key of a story page or a pause, once its time has come. Once the
+// recorded keys are used up (or the replay stopped) a key every other poll:
+// one in each pass of the screen's loop, so a page or pause always ends.
 bool timed_key(Mark* mark, uint32_t taken, uint32_t count, uint32_t at, bool next_from_key) {
-    if (playing.outcome.stopped || taken >= count) return true;
+    if (playing.outcome.stopped || taken >= count) {
+        mark->spare_given = !mark->spare_given;
+        return mark->spare_given;
+    }
     const Uint32 now = clock_now();
     if (Sint32(now - mark->at) < Sint32(playing.data.waits[at + taken])) return false;
     if (next_from_key) mark->at = now;
