@@ -1,6 +1,7 @@
 // Replays: the file format against damaged and hostile files, a recorded
 // game played back the same way (and a change to it found at its frame),
-// and the folder of replays keeping the last games and the bests.
+// the folder of replays keeping the last games and the bests, and the
+// title's idle time before the demo.
 #include <gtest/gtest.h>
 #include <unistd.h>
 
@@ -11,11 +12,15 @@
 #include <string>
 #include <vector>
 
+#include "core/clock.h"
 #include "core/game_state.h"
+#include "game/game.h"
 #include "replay/format.h"
 #include "replay/session.h"
 #include "replay/store.h"
+#include "screens/title.h"
 #include "tests/golden_pilot.h"
+#include "tests/harness.h"
 #include "tests/test_desktop_files.h"
 
 namespace {
@@ -316,6 +321,36 @@ TEST(ReplayStore, TheLastTwentyAndEachDifficultysBestAreKept) {
     const std::string warning = testing::internal::GetCapturedStderr();
     EXPECT_EQ(std::count(warning.begin(), warning.end(), '\n'), 1) << warning;
     EXPECT_FALSE(keep_replay_in("", r, 1800000000));
+}
+
+}  // namespace
+
+namespace {
+
+// The title's idle time for the demo: 30 seconds with no key (the test clock
+// moves only while the title rests), a key starting the count again; the
+// menu as the tests drive it (no idle time) never leaves by itself.
+TEST(TitleDemo, TheTitleGoesIdleAfterThirtySecondsWithNoKey) {
+    clear_events();
+    test_clock_set(0);
+    start_up();
+    EXPECT_EQ(title_menu(screen, 30000), TITLE_IDLE);
+    EXPECT_GE(clock_now(), 30000u);
+    EXPECT_LT(clock_now(), 30100u);
+
+    clear_events();
+    test_clock_set(0);
+    schedule_key(20000, SDLK_DOWN);
+    schedule_key(20010, SDLK_DOWN, false);
+    EXPECT_EQ(title_menu(screen, 30000), TITLE_IDLE);
+    EXPECT_GE(clock_now(), 50000u);
+
+    clear_events();
+    test_clock_set(0);
+    schedule_key(40000, SDLK_LCTRL);  // start, on the first row
+    EXPECT_EQ(title_menu(screen, 0), TITLE_GAME);
+    EXPECT_GE(clock_now(), 40000u);
+    clear_events();
 }
 
 }  // namespace
