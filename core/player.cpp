@@ -82,7 +82,7 @@ void init_player(Player* p, int32_t difficulty) {
     p->score_ones = 0;
     p->powerup_points = 0;
     p->low_shield_warned = false;
-    p->frame_tick = clock_now();
+    p->frame_tick = play_clock_now();
 }
 
 void move_player(Player* p) {

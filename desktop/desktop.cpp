@@ -76,6 +76,8 @@ int start_desktop(int argc, const char* const* argv) {
             std::fputs(usage_error(o).c_str(), stderr);
             return 2;
         case ACTION_PLAY:
+        case ACTION_REPLAY:
+        case ACTION_VERIFY_REPLAY:
             break;
     }
     enable_desktop(settings_file_path(), scores_file_path());

@@ -22,6 +22,8 @@ const OptionRow OPTIONS[] = {
     {"--help",       ACTION_HELP,    DISPLAY_AS_SET},
     {"-h",           ACTION_HELP,    DISPLAY_AS_SET},
     {"--version",    ACTION_VERSION, DISPLAY_AS_SET},
+    {"--replay",     ACTION_REPLAY,  DISPLAY_AS_SET},
+    {"--verify-replay", ACTION_VERIFY_REPLAY, DISPLAY_AS_SET},
 };
 // clang-format on
 
@@ -36,7 +38,15 @@ const char HELP[] =
     "  --fullscreen    play full screen at the desktop's own size (the default)\n"
     "  --help, -h      show this help and quit\n"
     "  --version       show the version and quit\n"
+    "  --replay FILE   watch a replay as it was played; Escape stops it\n"
+    "  --verify-replay FILE\n"
+    "                  play a replay without a display, as fast as the machine\n"
+    "                  allows, and print one line: the result, the frames and the\n"
+    "                  final score. Exit status 0 when every check value matched,\n"
+    "                  1 at the first frame that differs, 2 for a file that is\n"
+    "                  missing, damaged, truncated or not a replay\n"
     "The choice of window or full screen is remembered for the next run.\n"
+    "Every game is recorded as a replay; after 30 seconds on the title a demo plays.\n"
     "\n"
     "Keys (as they are until you change them; F2 on the title changes them):\n"
     "  arrows          steer (two at once for diagonals); move the title cursor\n"
@@ -66,6 +76,9 @@ const char HELP[] =
     "  $XDG_DATA_HOME/cloudpiercer/scores       (default ~/.local/share/cloudpiercer/scores)\n"
     "    the best scores, and the level \"resume\" starts at, also in a later run\n"
     "  $XDG_DATA_HOME/cloudpiercer/screenshots/ (F12)\n"
+    "  $XDG_DATA_HOME/cloudpiercer/replays/     (default ~/.local/share/cloudpiercer/replays/)\n"
+    "      the last 20 games and the best of each difficulty, named\n"
+    "      YYYYmmdd-HHMMSS-DIFFICULTY-SCORE.replay\n"
     "\n"
     "The picture, in the settings file (shown through OpenGL; without it, 800x600\n"
     "as it is):\n"
@@ -94,6 +107,17 @@ Options parse_options(int argc, const char* const* argv) {
             o.bad = argv[i];
             return o;
         }
+        if (found->action == ACTION_REPLAY || found->action == ACTION_VERIFY_REPLAY) {
+            if (i + 1 >= argc) {
+                o.action = ACTION_USAGE;
+                o.bad = argv[i];
+                o.bad_needs_file = true;
+                return o;
+            }
+            o.action = found->action;
+            o.replay_file = argv[++i];
+            continue;
+        }
         if (found->action != ACTION_PLAY) {
             o.action = found->action;
             return o;
@@ -112,6 +136,10 @@ const char* version_text() {
 }
 
 std::string usage_error(const Options& o) {
-    return "cloudpiercer: unknown option '" + printable(o.bad) +
-           "'; usage: cloudpiercer [--window | --fullscreen | --help | --version]\n";
+    const std::string usage =
+        "usage: cloudpiercer [--window | --fullscreen | --help | --version | --replay FILE | "
+        "--verify-replay FILE]\n";
+    if (o.bad_needs_file)
+        return "cloudpiercer: option '" + printable(o.bad) + "' needs a replay file; " + usage;
+    return "cloudpiercer: unknown option '" + printable(o.bad) + "'; " + usage;
 }

@@ -7,6 +7,8 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <iterator>
+#include <string>
 
 #include "combat/collisions.h"
 #include "combat/enemies.h"
@@ -22,6 +24,7 @@
 #include "level/level_script.h"
 #include "render/hud.h"
 #include "render/scene.h"
+#include "replay/session.h"
 #include "screens/pause.h"
 #include "screens/title.h"
 
@@ -41,6 +44,24 @@ constexpr int32_t BONUS_UFO_X = -96;
 constexpr int32_t BONUS_UFO_Y = 25;
 constexpr int32_t BONUS_CARRIER_X = 400;
 constexpr int32_t BONUS_CARRIER_Y = -32;
+
+// The demo on an idle title (the real program's only): after this long with
+// no key it plays, for at most this many frames, then the title comes back.
+constexpr Uint32 DEMO_IDLE_MS = 30000;
+constexpr int DEMO_FRAMES = 60 * 30;
+
+struct Demo {
+    bool on = false;       // the real program asked for it
+    std::string path;      // the replay it plays, in the data folder
+    bool playing = false;  // the game being played is the demo
+    int frames = 0;
+    // The run's state the demo's game sets, given back after it.
+    bool resume_game = false;
+    bool game_completed = false;
+    bool boss_bar_shown = false;
+    int32_t level = 1;
+};
+Demo demo;
 
 int32_t by_difficulty(const int32_t (&table)[4]) {
     return table[difficulty >= DIFFICULTY_EASY && difficulty <= DIFFICULTY_HARD ? difficulty : 0];
@@ -136,8 +157,10 @@ bool no_graphical_display() {
     return std::strcmp(name, "aalib") == 0 || std::strcmp(name, "caca") == 0;
 }
 
+bool notice_printed = false;  // or not wanted: a replay prints its own line
+
 void print_notice_once() {
-    static bool printed = false;
+    bool& printed = notice_printed;
     if (printed) return;
     printed = true;
     // A reader that has gone (cloudpiercer | head -1) must not end the game:
@@ -177,6 +200,52 @@ void draw_frame() {
     draw_effects(front_effects, screen);
     draw_hud(screen);
     show_picture(screen);
+}
+
+// The demo's replay starts playing, or the demo is off for the run when its
+// file cannot be read.
+bool start_demo() {
+    ReplayData replay;
+    std::string why;
+    if (read_replay_file(demo.path, &replay, &why) != REPLAY_READ_OK) {
+        std::fprintf(stderr, "cloudpiercer: no demo on the title: %s: %s\n", demo.path.c_str(), why.c_str());
+        demo.on = false;
+        return false;
+    }
+    demo.resume_game = resume_game;
+    demo.game_completed = game_completed;
+    demo.boss_bar_shown = boss_bar_shown;
+    demo.level = level;
+    replay_play(replay, WATCH_DEMO);
+    demo.playing = true;
+    demo.frames = 0;
+    return replay_gives_start();
+}
+
+void end_demo() {
+    resume_game = demo.resume_game;
+    game_completed = demo.game_completed;
+    boss_bar_shown = demo.boss_bar_shown;
+    level = demo.level;
+    demo.playing = false;
+}
+
+bool game_goes_on(const LoopState& loop) {
+    if (demo.playing && demo.frames >= DEMO_FRAMES) return false;
+    return !loop.quit_requested && !restart_requested && !replay_over();
+}
+
+// What the title (or a replay, or the demo on an idle title) starts.
+void choose_game() {
+    if (replay_gives_start()) return;
+    while (title_menu(screen, demo.on ? DEMO_IDLE_MS : 0) == TITLE_IDLE) {
+        if (start_demo()) return;
+    }
+}
+
+ReplayEnd how_it_ended(const LoopState& loop) {
+    if (restart_requested) return REPLAY_END_GAME_OVER;
+    return loop.quit_requested ? REPLAY_END_QUIT : REPLAY_END_UNFINISHED;
 }
 
 }  // namespace
@@ -219,7 +288,8 @@ void start_up() {
 }
 
 void start_game(LoopState* loop) {
-    title_screen(screen);
+    choose_game();
+    replay_start_game();  // recorded, or played from a replay, from here on
     set_start_stage();
     shield_bar_src = SDL_Rect{0, 0, 256, 32};
     digit_src = SDL_Rect{0, 0, 24, 24};
@@ -254,7 +324,9 @@ void handle_event(const SDL_Event& event, LoopState* loop) {
     }
 }
 
-void run_frame(LoopState* loop) {
+namespace {
+
+void play_frame(LoopState* loop) {
     // the level's events of this frame; may show a story screen
     run_level_script();
     // a story screen idles the ship
@@ -267,8 +339,8 @@ void run_frame(LoopState* loop) {
     // updates
     move_effects(back_effects);
     update_player(&player);
-    keep_best_score(restart_requested);
-    if (restart_requested) return;  // the game is over and abandoned
+    if (!replay_playing()) keep_best_score(restart_requested);  // a replay's score is not the player's
+    if (restart_requested) return;                              // the game is over and abandoned
     update_enemies(enemies, &player, shots);
     move_shots(shots);
     move_effects(front_effects);
@@ -279,13 +351,62 @@ void run_frame(LoopState* loop) {
     loop->last_frame_end = clock_now();
 }
 
+}  // namespace
+
+void run_frame(LoopState* loop) {
+    play_frame(loop);
+    // the frame's end for the replay: recorded, or checked against it
+    const int32_t loop_words[] = {loop->held_direction, loop->fire_held, loop->autofire_count};
+    replay_frame_done(loop_words, int(std::size(loop_words)));
+}
+
 int run_game() {
     for (;;) {
         start_up();
         LoopState loop;
         start_game(&loop);
-        while (!loop.quit_requested && !restart_requested) run_frame(&loop);
+        while (game_goes_on(loop)) {
+            run_frame(&loop);
+            demo.frames += demo.playing;
+        }
+        replay_game_done(how_it_ended(loop));
+        if (demo.playing) {
+            end_demo();  // back to the title, the run as it was
+            continue;
+        }
         if (loop.quit_requested) return 0;
         // the last ship was lost 530 frames ago: back to the first step
     }
+}
+
+void play_demo_on_idle_title(const std::string& path) {
+    demo.on = true;
+    demo.path = path;
+}
+
+int play_replay_file(const std::string& path, bool verify) {
+    ReplayData replay;
+    std::string why;
+    if (read_replay_file(path, &replay, &why) != REPLAY_READ_OK) {
+        std::fprintf(stderr, "cloudpiercer: replay %s: %s\n", path.c_str(), why.c_str());
+        return 2;
+    }
+    notice_printed = true;  // the result is the one line printed
+    replay_play(replay, verify ? WATCH_VERIFY : WATCH_ON_SCREEN);
+    start_up();
+    LoopState loop;
+    start_game(&loop);
+    while (game_goes_on(loop)) run_frame(&loop);
+    replay_game_done(how_it_ended(loop));
+    const ReplayOutcome o = replay_outcome();
+    if (o.desync) {
+        std::printf("replay %s: desync at frame %u (%s); %u frames matched, score %d\n", path.c_str(),
+                    o.desync_frame, o.desync_what.c_str(), o.frames, o.score);
+        std::fflush(stdout);
+        return 1;
+    }
+    std::printf("replay %s: %s, %u frames, score %d\n", path.c_str(),
+                o.finished ? "every check value matched" : "stopped", o.frames, o.score);
+    std::fflush(stdout);
+    return 0;
 }

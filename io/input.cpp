@@ -12,6 +12,7 @@
 #include "desktop/gamepad.h"
 #include "desktop/screenshot.h"
 #include "desktop/volume.h"
+#include "replay/session.h"
 
 namespace {
 
@@ -48,9 +49,9 @@ void make_key_press(SDL_Event* event, SDLKey key) {
     event->key.keysym.sym = key;
 }
 
-}  // namespace
-
-bool poll_input(SDL_Event* event, InputScreen where) {
+// The player's devices: the keyboard, and the pad and the desktop's keys
+// when the desktop extensions are on.
+bool poll_devices(SDL_Event* event, InputScreen where) {
     if (!desktop.on) return SDL_PollEvent(event);
     if (take_hang_up()) {
         *event = SDL_Event{};
@@ -80,12 +81,29 @@ bool poll_input(SDL_Event* event, InputScreen where) {
     }
 }
 
-bool input_holds(SDLKey key) {
-    SDLKey players = key;
-    if (desktop.on) {
-        for (int c = 0; c < CONTROL_COUNT; ++c) {
-            if (GAME_KEY[c] == key) players = desktop.settings.keys.key[c];
-        }
+// The player's key for one of the game's own keys (itself without a remap).
+SDLKey players_key(SDLKey key) {
+    if (!desktop.on) return key;
+    for (int c = 0; c < CONTROL_COUNT; ++c) {
+        if (GAME_KEY[c] == key) return desktop.settings.keys.key[c];
     }
-    return SDL_GetKeyState(nullptr)[players] != 0 || gamepad_holds(key);
+    return key;
+}
+
+}  // namespace
+
+// A replay being played stands in for the devices; otherwise what play reads
+// is recorded, when games are recorded.
+bool poll_input(SDL_Event* event, InputScreen where) {
+    if (replay_playing()) return replay_poll(event, where, poll_devices);
+    const bool got = poll_devices(event, where);
+    replay_note_input(got ? event : nullptr, where);
+    return got;
+}
+
+bool input_holds(SDLKey key) {
+    if (replay_playing()) return replay_holds(key);
+    const bool held = SDL_GetKeyState(nullptr)[players_key(key)] != 0 || gamepad_holds(key);
+    replay_note_hold(key, held);
+    return held;
 }

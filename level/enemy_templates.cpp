@@ -61,7 +61,7 @@ void spawn_enemy(const Enemy* tpl, Enemy* pool, Direction direction, int32_t x, 
         slot.x = x;
         slot.y = y;
         slot.direction = direction;
-        slot.frame_tick = clock_now();
+        slot.frame_tick = play_clock_now();
         return;
     }
 }

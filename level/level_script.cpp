@@ -81,7 +81,7 @@ bool boss_due = false;
 
 void drop_powerup() {
     if (player.powerup_points <= powerup_threshold) return;
-    const int tpl = DROP_CHOICES[clock_now() % 3];
+    const int tpl = DROP_CHOICES[play_clock_now() % 3];
     spawn_enemy(&enemy_templates[tpl], enemies, DIR_LEFT, CARRIER_X, CARRIER_Y);
     player.powerup_points = 0;  // a drop lost to a full pool is not retried
 }

@@ -131,9 +131,9 @@ void cycle_done(Effect& e) {
 // so it survives the tick count wrapping), round to the first at the end.
 template <typename Record>
 void animate(Record& r) {
-    if (clock_now() - r.frame_tick > Uint32(r.frame_ms)) {
+    if (play_clock_now() - r.frame_tick > Uint32(r.frame_ms)) {
         r.frame += 1;
-        r.frame_tick = clock_now();
+        r.frame_tick = play_clock_now();
     }
     if (r.frame == r.frame_count) {
         r.frame = 0;
@@ -201,7 +201,7 @@ void draw_player(Player* p, SDL_Surface* target) {
     blit_picture(ship_picture(*p), nullptr, p->x, p->y, target);
     // The next frame is due frame_ms after the last was due, not after it was
     // noticed, so the cadence does not drift with the frame rate.
-    const Uint32 now = clock_now();
+    const Uint32 now = play_clock_now();
     const Uint32 elapsed = now - p->frame_tick;
     if (elapsed > Uint32(p->frame_ms)) {
         p->frame += 1;

@@ -76,5 +76,5 @@ void pause_screen(SDL_Surface* target) {
     }
     SDL_FreeSurface(picture);
     // The ship's animation resumes from now rather than catching up.
-    player.frame_tick = clock_now();
+    player.frame_tick = play_clock_now();
 }

@@ -127,7 +127,7 @@ void story_draw(const StoryScreen* s, SDL_Surface* target) {
 void story_close(StoryScreen* s) {
     if (s->picture) SDL_FreeSurface(s->picture);
     s->picture = nullptr;
-    player.frame_tick = clock_now();  // the ship's animation does not jump
+    player.frame_tick = play_clock_now();  // the ship's animation does not jump
 }
 
 void story_screen(SDL_Surface* target, int story) {

@@ -115,18 +115,28 @@ void key_press(SDLKey key, Menu* m) {
     }
 }
 
-// Handles every pending event; a window close ends the program.
-void take_events(Menu* m) {
+// Handles every pending event; a window close ends the program. True when a
+// key came.
+bool take_events(Menu* m) {
+    bool key = false;
     SDL_Event event;
     while (poll_input(&event, INPUT_TITLE)) {
         if (event.type == SDL_QUIT) std::exit(0);
-        if (event.type == SDL_KEYDOWN) key_press(event.key.keysym.sym, m);
+        if (event.type == SDL_KEYDOWN) {
+            key_press(event.key.keysym.sym, m);
+            key = true;
+        }
     }
+    return key;
 }
 
 }  // namespace
 
 void title_screen(SDL_Surface* target) {
+    title_menu(target, 0);
+}
+
+TitleChoice title_menu(SDL_Surface* target, Uint32 idle_ms) {
     TitlePictures pictures = load_title_pictures();
     difficulty = DIFFICULTY_NORMAL;
     play_music(sounds.title, -1);
@@ -134,10 +144,16 @@ void title_screen(SDL_Surface* target) {
     bool drawn = false;
     bool changed = false;  // since the last redraw
     Uint32 last_draw = 0;
+    Uint32 last_key = clock_now();
+    TitleChoice choice = TITLE_GAME;
     for (;;) {
         const Menu before = menu;
         const int32_t difficulty_before = difficulty;
-        take_events(&menu);
+        if (take_events(&menu)) last_key = clock_now();
+        if (idle_ms > 0 && !menu.start && clock_now() - last_key >= idle_ms) {
+            choice = TITLE_IDLE;
+            break;
+        }
         changed = changed || menu.row != before.row || difficulty != difficulty_before;
         const Uint32 since = clock_now() - last_draw;
         if (menu.start || !drawn || (changed && since >= REDRAW_MS) || since >= REFRESH_MS) {
@@ -150,4 +166,5 @@ void title_screen(SDL_Surface* target) {
         clock_rest(REST_MS);
     }
     free_title_pictures(&pictures);
+    return choice;
 }
