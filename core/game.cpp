@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <initializer_list>
 
 #include "combat/collisions.h"
 #include "combat/enemies.h"
@@ -134,14 +135,18 @@ void release_keys_not_down(LoopState* loop) {
 }
 
 // SDL found no graphical display: without one it falls back to a text-mode
-// driver, which would play the game as character art in the terminal. Only
-// a player who chose a driver asks for that.
+// driver, which would play the game as character art in the terminal, or
+// (the layer over SDL 2) to one that draws nowhere, which would play it
+// unseen until Ctrl-C. Only a player who chose a driver asks for that.
 bool no_graphical_display() {
     const char* asked = std::getenv("SDL_VIDEODRIVER");
     if (asked && *asked) return false;
     char name[32];
     if (!SDL_WasInit(SDL_INIT_VIDEO) || !SDL_VideoDriverName(name, sizeof name)) return true;
-    return std::strcmp(name, "aalib") == 0 || std::strcmp(name, "caca") == 0;
+    for (const char* unseen : {"aalib", "caca", "offscreen", "dummy"}) {
+        if (std::strcmp(name, unseen) == 0) return true;
+    }
+    return false;
 }
 
 void print_notice_once() {
