@@ -208,8 +208,8 @@ void start_up() {
     }
     SDL_ShowCursor(0);
     SDL_WM_SetCaption("Cloudpiercer", "Cloudpiercer");
-    screen = SDL_SetVideoMode(SCREEN_WIDTH, SCREEN_HEIGHT, SCREEN_BPP,
-                              SDL_HWSURFACE | SDL_DOUBLEBUF | display_mode_flag());
+    screen = open_display(SCREEN_WIDTH, SCREEN_HEIGHT, SCREEN_BPP,
+                          SDL_HWSURFACE | SDL_DOUBLEBUF | display_mode_flag());
     if (!screen) {
         std::fprintf(stderr, "cloudpiercer: cannot open the %dx%d display: %s\n", SCREEN_WIDTH, SCREEN_HEIGHT,
                      SDL_GetError());
