@@ -1,6 +1,8 @@
 // Start-up and the frame loop: the game's spine.
 #include "core/game.h"
 
+#include <unistd.h>
+
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
@@ -185,8 +187,24 @@ void draw_frame() {
 void start_up() {
     print_notice_once();  // once a run, not after every game over
     if (level == 0) level = 1;
+    // What the libraries say while looking for a display is held back: with
+    // none to be found (SDL 2 tries Wayland and says so), one line says all.
+    std::FILE* said = std::tmpfile();
+    const int terminal = said ? dup(STDERR_FILENO) : -1;
+    if (terminal >= 0) dup2(fileno(said), STDERR_FILENO);
     SDL_Init(SDL_INIT_AUDIO | SDL_INIT_VIDEO);
-    if (no_graphical_display()) {
+    if (terminal >= 0) {
+        std::fflush(stderr);
+        dup2(terminal, STDERR_FILENO);
+        close(terminal);
+    }
+    const bool no_display = no_graphical_display();
+    if (said) {
+        std::rewind(said);
+        for (int c; !no_display && (c = std::fgetc(said)) != EOF;) std::fputc(c, stderr);
+        std::fclose(said);
+    }
+    if (no_display) {
         SDL_Quit();  // gives the terminal back
         std::fprintf(stderr,
                      "cloudpiercer: no graphical display found; start the game on a desktop, "
