@@ -1,5 +1,5 @@
-// Data files from the player's folder: the regular-file rule and the check of
-// a MIDI file's structure.
+// Data files from the player's folder: the regular-file rule and the checks of
+// a MIDI file's and a WAV file's structure.
 #include "assets/data_file.h"
 
 #include <fcntl.h>
@@ -196,4 +196,27 @@ bool midi_is_whole(const Uint8* data, size_t size) {
         r.at += chunk;
     }
     return true;
+}
+
+bool wav_is_whole(const Uint8* data, size_t size) {
+    constexpr size_t RIFF_HEADER = 12;
+    constexpr size_t CHUNK_HEADER = 8;
+    if (size < RIFF_HEADER || std::memcmp(data, "RIFF", 4) != 0 || std::memcmp(data + 8, "WAVE", 4) != 0) {
+        return false;
+    }
+    auto le32 = [](const Uint8* p) {
+        return Uint32(p[0]) | Uint32(p[1]) << 8 | Uint32(p[2]) << 16 | Uint32(p[3]) << 24;
+    };
+    bool format = false;
+    size_t at = RIFF_HEADER;
+    while (size - at >= CHUNK_HEADER) {
+        const Uint32 chunk = le32(data + at + 4);
+        if (chunk > size - at - CHUNK_HEADER) return false;  // cut off inside this chunk
+        if (std::memcmp(data + at, "fmt ", 4) == 0) format = true;
+        // The sound ends with its samples: what follows is not played.
+        if (std::memcmp(data + at, "data", 4) == 0) return format;
+        at += CHUNK_HEADER + chunk + (chunk & 1);  // chunks are padded to even sizes
+        if (at > size) return false;
+    }
+    return false;
 }

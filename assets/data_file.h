@@ -1,5 +1,5 @@
 // Data files from the player's folder: opened only when they are plain
-// files, and music checked whole before the synthesiser sees it.
+// files, and music and sounds checked whole before SDL sees them.
 #pragma once
 
 #include <SDL.h>
@@ -20,3 +20,9 @@ bool read_data_file(const char* path, size_t max_bytes, std::vector<Uint8>* byte
 // chunk and event is whole and well formed, each track closed by its end
 // mark. A damaged piece would make the synthesiser complain on every loop.
 bool midi_is_whole(const Uint8* data, size_t size);
+
+// True when the bytes are a RIFF WAVE file whose format chunk and sample
+// chunk are whole. A cut-off file is refused by the classic SDL 1.2 but
+// played as far as it goes by the layer over SDL 2; checked here, both
+// refuse it alike.
+bool wav_is_whole(const Uint8* data, size_t size);

@@ -11,8 +11,9 @@
 
 namespace {
 
-constexpr size_t MAX_MUSIC_BYTES = 1 << 20;  // our longest piece is a few dozen kilobytes
-constexpr size_t MAX_BANK_BYTES = 64 << 20;  // ours is under 2 MB
+constexpr size_t MAX_MUSIC_BYTES = 1 << 20;   // our longest piece is a few dozen kilobytes
+constexpr size_t MAX_BANK_BYTES = 64 << 20;   // ours is under 2 MB
+constexpr size_t MAX_SOUND_BYTES = 16 << 20;  // our longest effect is a few hundred kilobytes
 
 uint32_t le32(const uint8_t* p) {
     return uint32_t(p[0]) | uint32_t(p[1]) << 8 | uint32_t(p[2]) << 16 | uint32_t(p[3]) << 24;
@@ -97,7 +98,13 @@ bool use_instrument_bank() {
 }
 
 Mix_Chunk* load_chunk(const char* path) {
-    return Mix_LoadWAV_RW(open_data_file(path), 1);
+    // Read whole and checked first, so that a damaged effect is left out the
+    // same way on either SDL library.
+    std::vector<Uint8> bytes;
+    if (!read_data_file(path, MAX_SOUND_BYTES, &bytes) || !wav_is_whole(bytes.data(), bytes.size())) {
+        return nullptr;
+    }
+    return Mix_LoadWAV_RW(SDL_RWFromConstMem(bytes.data(), int(bytes.size())), 1);
 }
 
 Mix_Music* load_music(const char* path) {

@@ -2,6 +2,7 @@
 // switched by F11 or Alt+Enter.
 #include "desktop/display.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 
@@ -30,7 +31,37 @@ void say_no_full_screen(const char* what_instead) {
                  DISPLAY_HEIGHT, what_instead);
 }
 
+// The layer over SDL 2 calls itself SDL 1.2.50 or later.
+bool on_sdl2_layer() {
+    return SDL_Linked_Version()->patch >= 50;
+}
+
 }  // namespace
+
+SDL_Surface* open_display(int w, int h, int bpp, Uint32 flags) {
+    // The layer makes a window full screen after creating it at the game's
+    // size, and only a window manager resizes it: on a bare X server it would
+    // stay 800x600 while the picture is scaled for the whole desktop, most of
+    // it cut off. A window made to cover the desktop is already what full
+    // screen needs. Once open (a restart after a game over), it is kept.
+    const SDL_VideoInfo* desktop = SDL_GetVideoInfo();
+    if (screen || !(flags & SDL_FULLSCREEN) || !on_sdl2_layer() || !desktop || desktop->current_w <= 0 ||
+        desktop->current_h <= 0 || std::getenv("SDL12COMPAT_WINDOW_SCALING") ||
+        std::getenv("SDL_VIDEO_WINDOW_POS")) {
+        return SDL_SetVideoMode(w, h, bpp, flags);
+    }
+    const double scale = std::max(double(desktop->current_w) / w, double(desktop->current_h) / h);
+    char scaling[32];
+    std::snprintf(scaling, sizeof scaling, "%.4f", scale);
+    setenv("SDL12COMPAT_WINDOW_SCALING", scaling, 1);
+    setenv("SDL_VIDEO_WINDOW_POS", "0,0", 1);
+    SDL_Surface* covering = SDL_SetVideoMode(w, h, bpp, flags & ~SDL_FULLSCREEN);
+    unsetenv("SDL12COMPAT_WINDOW_SCALING");
+    unsetenv("SDL_VIDEO_WINDOW_POS");
+    if (!covering) return SDL_SetVideoMode(w, h, bpp, flags);
+    SDL_WM_ToggleFullScreen(covering);
+    return covering;
+}
 
 Uint32 display_mode_flag() {
     if (!desktop.on) return SDL_FULLSCREEN;

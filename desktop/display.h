@@ -19,3 +19,8 @@ bool display_key(const SDL_keysym& key);
 // Switches between window and full screen, keeping what is drawn; writes the
 // mode switched to. Not to a full screen the screen cannot have.
 void toggle_display_mode();
+// SDL_SetVideoMode for the start-up. On the SDL 1.2 layer over SDL 2, a full
+// screen first opens as a window covering the desktop, so that it covers it
+// also where no window manager resizes windows (a bare X server) and the
+// whole picture shows, scaled. The classic SDL 1.2 is asked as it is.
+SDL_Surface* open_display(int w, int h, int bpp, Uint32 flags);

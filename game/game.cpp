@@ -3,10 +3,13 @@
 // (the display it opens and every picture it shows).
 #include "game/game.h"
 
+#include <unistd.h>
+
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <initializer_list>
 #include <iterator>
 #include <string>
 
@@ -147,14 +150,18 @@ void release_keys_not_down(LoopState* loop) {
 }
 
 // SDL found no graphical display: without one it falls back to a text-mode
-// driver, which would play the game as character art in the terminal. Only
-// a player who chose a driver asks for that.
+// driver, which would play the game as character art in the terminal, or
+// (the layer over SDL 2) to one that draws nowhere, which would play it
+// unseen until Ctrl-C. Only a player who chose a driver asks for that.
 bool no_graphical_display() {
     const char* asked = std::getenv("SDL_VIDEODRIVER");
     if (asked && *asked) return false;
     char name[32];
     if (!SDL_WasInit(SDL_INIT_VIDEO) || !SDL_VideoDriverName(name, sizeof name)) return true;
-    return std::strcmp(name, "aalib") == 0 || std::strcmp(name, "caca") == 0;
+    for (const char* unseen : {"aalib", "caca", "offscreen", "dummy"}) {
+        if (std::strcmp(name, unseen) == 0) return true;
+    }
+    return false;
 }
 
 bool notice_printed = false;  // or not wanted: a replay prints its own line
@@ -254,8 +261,24 @@ void start_up() {
     print_notice_once();  // once a run, not after every game over
     if (level == 0) level = 1;
     prepare_picture();
+    // What the libraries say while looking for a display is held back: with
+    // none to be found (SDL 2 tries Wayland and says so), one line says all.
+    std::FILE* said = std::tmpfile();
+    const int terminal = said ? dup(STDERR_FILENO) : -1;
+    if (terminal >= 0) dup2(fileno(said), STDERR_FILENO);
     SDL_Init(SDL_INIT_AUDIO | SDL_INIT_VIDEO);
-    if (no_graphical_display()) {
+    if (terminal >= 0) {
+        std::fflush(stderr);
+        dup2(terminal, STDERR_FILENO);
+        close(terminal);
+    }
+    const bool no_display = no_graphical_display();
+    if (said) {
+        std::rewind(said);
+        for (int c; !no_display && (c = std::fgetc(said)) != EOF;) std::fputc(c, stderr);
+        std::fclose(said);
+    }
+    if (no_display) {
         SDL_Quit();  // gives the terminal back
         std::fprintf(stderr,
                      "cloudpiercer: no graphical display found; start the game on a desktop, "

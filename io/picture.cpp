@@ -65,9 +65,10 @@ SDL_Surface* open_picture() {
         refused = true;
         std::fprintf(stderr, "cloudpiercer: no OpenGL (%s); showing the picture without it\n", why.c_str());
     }
-    if (desktop.on) scale_compat_window();
-    return SDL_SetVideoMode(PICTURE_WIDTH, PICTURE_HEIGHT, PICTURE_BPP,
-                            DISPLAY_VIDEO_FLAGS | display_mode_flag());
+    const Uint32 mode = display_mode_flag();
+    // A window is scaled by the layer; a full screen covers the desktop by itself.
+    if (desktop.on && !mode) scale_compat_window();
+    return open_display(PICTURE_WIDTH, PICTURE_HEIGHT, PICTURE_BPP, DISPLAY_VIDEO_FLAGS | mode);
 }
 
 void show_picture(SDL_Surface* picture) {

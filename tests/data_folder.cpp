@@ -11,12 +11,53 @@
 #include <cstdlib>
 #include <fstream>
 #include <iterator>
+#include <system_error>
+#include <vector>
 
 namespace fs = std::filesystem;
+
+namespace {
+
+// Folders made and not yet removed, with the process that made each. A
+// death test's child makes its own copy and then ends the program with
+// exit(), before any destructor runs: the copies it made go at its exit.
+// A forked child's inherited entries are its parent's, left for the parent.
+struct MadeFolder {
+    pid_t owner;
+    fs::path dir;
+};
+std::vector<MadeFolder>& made_folders() {
+    static std::vector<MadeFolder> folders;
+    return folders;
+}
+
+void remove_folders_of_this_process() {
+    for (const MadeFolder& made : made_folders()) {
+        std::error_code ignored;
+        if (made.owner == getpid()) fs::remove_all(made.dir, ignored);
+    }
+}
+
+void keep_track_of(const fs::path& dir) {
+    // The list is made before the handler is registered, so that it is
+    // destroyed only after the handler has run.
+    std::vector<MadeFolder>& folders = made_folders();
+    static const bool registered = std::atexit(remove_folders_of_this_process) == 0;
+    (void)registered;
+    folders.push_back({getpid(), dir});
+}
+
+void forget(const fs::path& dir) {
+    std::vector<MadeFolder>& folders = made_folders();
+    std::erase_if(folders, [&](const MadeFolder& made) { return made.dir == dir; });
+}
+
+}  // namespace
 
 DataFolder::DataFolder() : home_(fs::current_path()) {
     char pattern[] = "/tmp/cloudpiercer-data-XXXXXX";
     dir_ = mkdtemp(pattern);
+    keep_track_of(dir_);
     for (const char* sub : {"bmp", "story", "wav", "midi"}) {
         if (!fs::exists(home_ / sub)) continue;
         fs::create_directory(dir_ / sub);
@@ -30,6 +71,7 @@ DataFolder::DataFolder() : home_(fs::current_path()) {
 DataFolder::~DataFolder() {
     fs::current_path(home_);
     fs::remove_all(dir_);
+    forget(dir_);
 }
 
 std::vector<Uint8> DataFolder::original(const std::string& file) const {

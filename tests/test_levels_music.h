@@ -40,6 +40,7 @@ struct TestMusic {
             std::fclose(f);
         }
         midi = Mix_LoadMUS(path.c_str());
+        std::remove(path.c_str());  // the mixer has read the piece
         wave = Mix_LoadMUS("wav/beep.wav");
         Mix_HaltMusic();
         Mix_Music** fields[] = {&sounds.level1, &sounds.title,  &sounds.gameover, &sounds.lvl1boss,
