@@ -132,6 +132,12 @@ bool read_scores(const std::string& path, BestScores* b) {
                      printable(path).c_str(), why.c_str());
         return false;
     }
+    read_scores_text(text, path, b);
+    return true;
+}
+
+void read_scores_text(const std::string& text, const std::string& path, BestScores* b) {
+    *b = BestScores{};
     bool seen[SCORE_ROW_COUNT] = {};
     int first_unused = 0;
     if (const int unused = parse_scores(text, b, seen, &first_unused)) {
@@ -139,7 +145,6 @@ bool read_scores(const std::string& path, BestScores* b) {
                      printable(path).c_str(), first_unused, unused, unused == 1 ? "" : "s",
                      unused == 1 ? "it is" : "they are");
     }
-    return true;
 }
 
 std::string scores_text(const BestScores& b) {

@@ -17,6 +17,8 @@ std::string scores_file_path();
 // one warning and no best scores, when the file is there but cannot be read
 // at all (not a plain file, too big): it is then never written that run.
 bool read_scores(const std::string& path, BestScores* b);
+// The same for the file's text already read; path only names it in warnings.
+void read_scores_text(const std::string& text, const std::string& path, BestScores* b);
 // A fresh file's text.
 std::string scores_text(const BestScores& b);
 // The text that replaces the file's text `now`: each known value merged

@@ -124,6 +124,10 @@ int read_settings(const std::string& path, Settings* s, bool* unreadable) {
         if (unreadable) *unreadable = true;
         return 1;
     }
+    return parse_settings(text, path, s);
+}
+
+int parse_settings(const std::string& text, const std::string& path, Settings* s) {
     int warnings = 0;
     size_t pos = 0;
     for (int line = 1; pos < text.size(); ++line) {
