@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <string>
 
+#include "core/game_state.h"
 #include "desktop/desktop_state.h"
 #include "desktop/scores.h"
 
