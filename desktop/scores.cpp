@@ -189,7 +189,8 @@ std::string merged_scores_text(const std::string& now, BestScores* game) {
 
 int32_t current_score() {
     const int32_t score = player.score_ones + 10 * score_tens + 100 * score_hundreds + 1000 * score_thousands;
-    return score < 0 ? 0 : score > BEST_MAX ? BEST_MAX : score;
+    if (score < 0) return 0;
+    return score > BEST_MAX ? BEST_MAX : score;
 }
 
 void keep_best_score(bool game_over) {

@@ -93,7 +93,7 @@ const SettingRow* find_setting(const std::string& key) {
 
 // Sets the row's setting from value; what is wrong with it when it cannot.
 std::string apply_setting(const SettingRow& row, const std::string& value, Settings* s) {
-    const std::string bad = "bad value '" + printable(value) + "' for " + row.key;
+    std::string bad = "bad value '" + printable(value) + "' for " + row.key;
     if (row.kind == SETTING_SWITCH) return parse_switch(value, &(s->*row.flag)) ? "" : bad;
     if (row.kind == SETTING_WORD) return parse_word(value, words_of(row), &(s->*row.number)) ? "" : bad;
     int number = 0;
