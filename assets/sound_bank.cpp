@@ -66,8 +66,11 @@ void release_sounds(SoundBank* b) {
 bool is_instrument_bank(const char* path) {
     std::vector<uint8_t> f;
     // a folder or a named pipe in its place is no bank (and must not block)
-    if (!read_data_file(path, MAX_BANK_BYTES, &f)) return false;
-    if (f.size() < 12 || std::memcmp(&f[0], "RIFF", 4) != 0 || std::memcmp(&f[8], "sfbk", 4) != 0)
+    return read_data_file(path, MAX_BANK_BYTES, &f) && instrument_bank_is_whole(f);
+}
+
+bool instrument_bank_is_whole(const std::vector<uint8_t>& f) {
+    if (f.size() < 12 || std::memcmp(f.data(), "RIFF", 4) != 0 || std::memcmp(&f[8], "sfbk", 4) != 0)
         return false;
     if (le32(&f[4]) != f.size() - 8) return false;  // cut short, or something appended
     size_t body = 0, end = 0;

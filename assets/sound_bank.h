@@ -3,6 +3,9 @@
 
 #include <SDL_mixer.h>
 
+#include <cstdint>
+#include <vector>
+
 // Every handle is null when its file could not be loaded; playing a null
 // handle is silent. Fields in catalogue order: twelve effects, ten pieces.
 struct SoundBank {
@@ -36,6 +39,8 @@ constexpr const char* INSTRUMENT_BANK_FILE = "midi/cloudpiercer.sf2";
 // True when `path` holds a whole SoundFont 2 file: the RIFF form, its three
 // lists and the record sizes of the preset data all add up.
 bool is_instrument_bank(const char* path);
+// The same check on a bank's bytes already read.
+bool instrument_bank_is_whole(const std::vector<uint8_t>& f);
 // Hands the instrument bank to the mixer's MIDI synthesiser; call before the
 // audio device is opened. A missing or damaged bank leaves the mixer's own
 // instruments in place, with one warning line; false then.

@@ -2,6 +2,7 @@
 // and the ship's pass of each frame.
 #include "combat/collisions.h"
 
+#include <cstddef>
 #include <cstring>
 
 #include "core/player.h"
@@ -93,7 +94,8 @@ constexpr int32_t START_SPEED = 10;
 // One pixel as an unsigned value of the surface's bytes per pixel, in the
 // machine's byte order.
 Uint32 read_pixel(const SDL_Surface* s, int x, int y) {
-    const Uint8* p = static_cast<const Uint8*>(s->pixels) + y * s->pitch + x * s->format->BytesPerPixel;
+    const Uint8* p = static_cast<const Uint8*>(s->pixels) + ptrdiff_t(y) * s->pitch +
+                     ptrdiff_t(x) * s->format->BytesPerPixel;
     switch (s->format->BytesPerPixel) {
         case 1:
             return *p;

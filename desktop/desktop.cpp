@@ -30,7 +30,7 @@ void save_at_exit() {
 // the best score is kept as after SIGTERM, which SDL itself turns into a quit.
 volatile std::sig_atomic_t hang_up = 0;
 
-extern "C" void note_hang_up(int) {
+extern "C" void note_hang_up(int /*signal*/) {
     hang_up = 1;
 }
 

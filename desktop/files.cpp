@@ -17,7 +17,7 @@
 namespace {
 
 // Our files are a few lines; no hand-edited file comes near this.
-constexpr off_t MAX_FILE_BYTES = 1024 * 1024;
+constexpr off_t MAX_FILE_BYTES = off_t{1024} * 1024;
 // XDG: the folders are the player's own.
 constexpr mode_t FOLDER_MODE = 0700;
 constexpr mode_t FILE_MODE = 0644;
@@ -27,7 +27,7 @@ constexpr int MAX_LINK_HOPS = 40;
 constexpr int FRESH_NAME_TRIES = 100;
 // Another game holding the folder is waited for this long, then written past.
 constexpr int LOCK_TRIES = 100;
-constexpr long LOCK_WAIT_NS = 10 * 1000 * 1000;
+constexpr long LOCK_WAIT_NS = 10L * 1000 * 1000;
 
 const char BYTE_ORDER_MARK[] = "\xEF\xBB\xBF";
 
@@ -61,7 +61,7 @@ bool follow_links(const std::string& path, std::string* target) {
         }
         if (size_t(n) == sizeof link) return false;
         const std::string to(link, size_t(n));
-        at = to[0] == '/' ? to : folder_of(at) + "/" + to;
+        at = to[0] == '/' ? to : folder_of(at).append("/").append(to);
     }
     return false;
 }

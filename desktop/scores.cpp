@@ -143,6 +143,12 @@ bool read_scores(const std::string& path, BestScores* b) {
                      printable(path).c_str(), why.c_str());
         return false;
     }
+    read_scores_text(text, path, b);
+    return true;
+}
+
+void read_scores_text(const std::string& text, const std::string& path, BestScores* b) {
+    *b = BestScores{};
     bool seen[SCORE_ROW_COUNT] = {};
     int first_unused = 0;
     if (const int unused = parse_scores(text, b, seen, &first_unused)) {
@@ -150,7 +156,6 @@ bool read_scores(const std::string& path, BestScores* b) {
                      printable(path).c_str(), first_unused, unused, unused == 1 ? "" : "s",
                      unused == 1 ? "it is" : "they are");
     }
-    return true;
 }
 
 std::string scores_text(const BestScores& b) {
@@ -195,7 +200,8 @@ std::string merged_scores_text(const std::string& now, BestScores* game) {
 
 int32_t current_score() {
     const int32_t score = player.score_ones + 10 * score_tens + 100 * score_hundreds + 1000 * score_thousands;
-    return score < 0 ? 0 : score > BEST_MAX ? BEST_MAX : score;
+    if (score < 0) return 0;
+    return score > BEST_MAX ? BEST_MAX : score;
 }
 
 void keep_best_score(bool game_over) {

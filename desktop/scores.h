@@ -19,6 +19,8 @@ std::string scores_file_path();
 // The file also keeps the level "resume" starts (resume_level = 1..4); a
 // damaged one means level 1.
 bool read_scores(const std::string& path, BestScores* b);
+// The same for the file's text already read; path only names it in warnings.
+void read_scores_text(const std::string& text, const std::string& path, BestScores* b);
 // A fresh file's text.
 std::string scores_text(const BestScores& b);
 // The text that replaces the file's text `now`: each known value merged

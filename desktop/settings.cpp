@@ -114,7 +114,7 @@ std::string apply_key(const SettingRow& row, const std::string& value, Settings*
 // Sets the row's setting from value; what is wrong with it when it cannot.
 std::string apply_setting(const SettingRow& row, const std::string& value, Settings* s) {
     if (row.kind == SETTING_KEY) return apply_key(row, value, s);
-    const std::string bad = "bad value '" + printable(value) + "' for " + row.key;
+    std::string bad = "bad value '" + printable(value) + "' for " + row.key;
     if (row.kind == SETTING_SWITCH) return parse_switch(value, &(s->*row.flag)) ? "" : bad;
     if (row.kind == SETTING_WORD) return parse_word(value, words_of(row), &(s->*row.number)) ? "" : bad;
     int number = 0;
@@ -184,6 +184,10 @@ int read_settings(const std::string& path, Settings* s, bool* unreadable) {
         if (unreadable) *unreadable = true;
         return 1;
     }
+    return parse_settings(text, path, s);
+}
+
+int parse_settings(const std::string& text, const std::string& path, Settings* s) {
     int warnings = 0;
     int key_line[CONTROL_COUNT] = {};   // the line that set each control's key
     int fire_line = 0, pause_line = 0;  // the same for the pad's buttons

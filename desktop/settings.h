@@ -15,6 +15,8 @@ std::string settings_file_path();
 // on stderr. A file there that cannot be read (not a plain file, too big)
 // warns once and sets *unreadable. Returns the number of warnings.
 int read_settings(const std::string& path, Settings* s, bool* unreadable = nullptr);
+// The same for the file's text already read; path only names it in warnings.
+int parse_settings(const std::string& text, const std::string& path, Settings* s);
 // The file's text for *s: every key, with a comment saying what it does.
 std::string settings_text(const Settings& s);
 

@@ -5,6 +5,7 @@
 
 #include <GL/gl.h>
 
+#include <cstddef>
 #include <cstdio>
 
 namespace {
@@ -95,7 +96,8 @@ void upload(const SDL_Surface* picture) {
     glPixelStorei(GL_UNPACK_ROW_LENGTH, row);
     glTexSubImage2D(GL_TEXTURE_2D, 0, 0, 0, w, h, GL_RGB, GL_UNSIGNED_SHORT_5_6_5, pixels);
     glTexSubImage2D(GL_TEXTURE_2D, 0, w, 0, 1, h, GL_RGB, GL_UNSIGNED_SHORT_5_6_5, pixels + w - 1);
-    glTexSubImage2D(GL_TEXTURE_2D, 0, 0, h, w, 1, GL_RGB, GL_UNSIGNED_SHORT_5_6_5, pixels + (h - 1) * row);
+    glTexSubImage2D(GL_TEXTURE_2D, 0, 0, h, w, 1, GL_RGB, GL_UNSIGNED_SHORT_5_6_5,
+                    pixels + ptrdiff_t(h - 1) * row);
     glPixelStorei(GL_UNPACK_ROW_LENGTH, 0);
 }
 

@@ -117,8 +117,8 @@ bool in_use(const Effect& e) {
 
 // What completing an animation cycle means: enemies and shots animate
 // forever; an effect is freed after its allowed cycles.
-void cycle_done(Enemy&) {}
-void cycle_done(Shot&) {}
+void cycle_done(Enemy& /*e*/) {}
+void cycle_done(Shot& /*s*/) {}
 void cycle_done(Effect& e) {
     if (e.cycles_done <= e.cycles_allowed) e.cycles_done += 1;
     if (e.cycles_done > e.cycles_allowed) {
