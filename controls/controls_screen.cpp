@@ -57,8 +57,8 @@ struct ControlsMenu {
     int edits = 0;        // changes made: the settings need writing
 };
 
-std::string level_text(int level) {
-    return std::to_string(level) + " of " + std::to_string(VOLUME_LEVELS);
+std::string level_text(int amount) {
+    return std::to_string(amount) + " of " + std::to_string(VOLUME_LEVELS);
 }
 
 void draw_row(const ControlsMenu& m, int row, SDL_Surface* target) {
@@ -116,23 +116,23 @@ void reset_to_defaults() {
 // Left and right on a row with a level.
 void step_level(ControlsMenu* m, int step) {
     Settings& s = desktop.settings;
-    int* level = nullptr;
+    int* setting = nullptr;
     int max = VOLUME_LEVELS, size = 1;
     if (m->row == ROW_DEAD_ZONE) {
-        level = &s.pad_dead_zone;
+        setting = &s.pad_dead_zone;
         max = 32767;
         size = DEAD_ZONE_STEP;
     } else if (m->row == ROW_MUSIC) {
-        level = &s.music_volume;
+        setting = &s.music_volume;
     } else if (m->row == ROW_EFFECTS) {
-        level = &s.effects_volume;
+        setting = &s.effects_volume;
     }
-    if (!level) return;
-    const int next = *level + step * size;
-    *level = next < 0 ? 0 : next > max ? max : next;
+    if (!setting) return;
+    const int next = *setting + step * size;
+    *setting = next < 0 ? 0 : next > max ? max : next;
     m->edits += 1;
     apply_volume();
-    play_sound(sounds.beep);  // heard at the effects' new level
+    play_sound(sounds.beep);  // heard at the effects' new setting
 }
 
 void select_row(ControlsMenu* m) {

@@ -37,13 +37,13 @@ std::string control_text(int c) {
     return text;
 }
 
-void draw_help(SDL_Surface* panel, SDL_Surface* under, SDL_Surface* picture) {
-    SDL_BlitSurface(under, nullptr, picture, nullptr);
-    blit_picture(panel, nullptr, PANEL_X, PANEL_Y, picture);
+void draw_help(SDL_Surface* help_panel, SDL_Surface* under, SDL_Surface* target) {
+    SDL_BlitSurface(under, nullptr, target, nullptr);
+    blit_picture(help_panel, nullptr, PANEL_X, PANEL_Y, target);
     for (int c = 0; c < CONTROL_COUNT; ++c) {
-        draw_letters(picture, KEY_X, FIRST_ROW_Y + c * ROW_STEP, control_text(c), LETTERS_GOLD);
+        draw_letters(target, KEY_X, FIRST_ROW_Y + c * ROW_STEP, control_text(c), LETTERS_GOLD);
     }
-    show_picture(picture);
+    show_picture(target);
 }
 
 // Takes every pending event: true when the page is to close.

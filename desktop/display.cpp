@@ -44,13 +44,13 @@ SDL_Surface* open_display(int w, int h, int bpp, Uint32 flags) {
     // stay 800x600 while the picture is scaled for the whole desktop, most of
     // it cut off. A window made to cover the desktop is already what full
     // screen needs. Once open (a restart after a game over), it is kept.
-    const SDL_VideoInfo* desktop = SDL_GetVideoInfo();
-    if (screen || !(flags & SDL_FULLSCREEN) || !on_sdl2_layer() || !desktop || desktop->current_w <= 0 ||
-        desktop->current_h <= 0 || std::getenv("SDL12COMPAT_WINDOW_SCALING") ||
+    const SDL_VideoInfo* shown = SDL_GetVideoInfo();
+    if (screen || !(flags & SDL_FULLSCREEN) || !on_sdl2_layer() || !shown || shown->current_w <= 0 ||
+        shown->current_h <= 0 || std::getenv("SDL12COMPAT_WINDOW_SCALING") ||
         std::getenv("SDL_VIDEO_WINDOW_POS")) {
         return SDL_SetVideoMode(w, h, bpp, flags);
     }
-    const double scale = std::max(double(desktop->current_w) / w, double(desktop->current_h) / h);
+    const double scale = std::max(double(shown->current_w) / w, double(shown->current_h) / h);
     char scaling[32];
     std::snprintf(scaling, sizeof scaling, "%.4f", scale);
     setenv("SDL12COMPAT_WINDOW_SCALING", scaling, 1);

@@ -25,7 +25,7 @@ void append_bytes(png_structp png, png_bytep data, png_size_t length) {
     out->append(reinterpret_cast<const char*>(data), length);
 }
 
-void no_flush(png_structp) {}
+void no_flush(png_structp /*png*/) {}
 
 // The picture as 8-bit RGB rows, whatever the surface's own format.
 std::vector<png_byte> rgb_rows(SDL_Surface* picture) {
@@ -33,10 +33,10 @@ std::vector<png_byte> rgb_rows(SDL_Surface* picture) {
     SDL_LockSurface(picture);
     const int bytes = picture->format->BytesPerPixel;
     for (int y = 0; y < picture->h; ++y) {
-        const auto* row = static_cast<const Uint8*>(picture->pixels) + y * picture->pitch;
+        const auto* row = static_cast<const Uint8*>(picture->pixels) + ptrdiff_t(y) * picture->pitch;
         for (int x = 0; x < picture->w; ++x) {
             Uint32 value = 0;
-            const Uint8* p = row + x * bytes;
+            const Uint8* p = row + ptrdiff_t(x) * bytes;
             switch (bytes) {
                 case 1:
                     value = *p;
@@ -71,7 +71,8 @@ std::string encode_png(SDL_Surface* picture) {
         png_destroy_write_struct(&png, nullptr);
         return "";
     }
-    if (setjmp(png_jmpbuf(png))) {  // libpng's way of reporting a failure
+    // libpng reports a failure only by jumping back here.
+    if (setjmp(png_jmpbuf(png))) {  // NOLINT(cert-err52-cpp)
         png_destroy_write_struct(&png, &info);
         return "";
     }
@@ -111,7 +112,7 @@ std::string screenshot_folder() {
 std::string take_screenshot(SDL_Surface* picture) {
     if (!picture) return "";
     const std::string folder = screenshot_folder();
-    const std::string path = folder.empty() ? "" : fresh_name(folder);
+    std::string path = folder.empty() ? "" : fresh_name(folder);
     const std::string png = encode_png(picture);
     if (path.empty() || png.empty() || !write_file_atomically(path, png)) {
         std::fprintf(stderr, "cloudpiercer: cannot write a screenshot in %s; none taken\n",

@@ -356,7 +356,7 @@ bool replay_holds(SDLKey key) {
         for (uint32_t i = 0; i < f.holds; ++i) {
             const uint8_t code = playing.data.holds[f.holds_at + i];
             const uint8_t bit = uint8_t(1u << (code & 0x7f));
-            playing.held = code & REPLAY_PRESS ? playing.held | bit : playing.held & ~bit;
+            playing.held = (code & REPLAY_PRESS) != 0 ? playing.held | bit : playing.held & ~bit;
         }
         playing.holds_applied = true;
     }

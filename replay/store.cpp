@@ -41,7 +41,7 @@ bool parse_name(const std::string& name, NameParts* parts) {
         const size_t dash = score.find('-');
         if (dash != std::string::npos) {
             if (!all_digits(score.substr(dash + 1))) return false;
-            score = score.substr(0, dash);
+            score.resize(dash);
         }
         if (!all_digits(score) || score.size() > 4) return false;
         parts->difficulty = d;
@@ -68,7 +68,7 @@ std::string replay_file_name(std::time_t when, const ReplayHeader& header) {
     return std::string(stamp) + "-" + DIFFICULTY_NAMES[d] + "-" + std::to_string(header.score) + SUFFIX;
 }
 
-std::vector<std::string> replays_to_remove(std::vector<std::string> names) {
+std::vector<std::string> replays_to_remove(const std::vector<std::string>& names) {
     std::vector<std::pair<std::string, NameParts>> replays;
     for (const std::string& name : names) {
         NameParts parts;
@@ -118,10 +118,15 @@ bool keep_replay_in(const std::string& folder, const ReplayData& replay, std::ti
     }
     std::vector<std::string> names;
     if (DIR* dir = opendir(folder.c_str())) {
+        // one thread: readdir is safe here
         while (const dirent* entry = readdir(dir)) names.emplace_back(entry->d_name);
         closedir(dir);
     }
-    for (const std::string& name : replays_to_remove(names)) unlink((folder + "/" + name).c_str());
+    for (const std::string& name : replays_to_remove(names)) {
+        std::string path = folder;
+        path.append("/").append(name);
+        unlink(path.c_str());
+    }
     return true;
 }
 

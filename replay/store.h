@@ -22,7 +22,7 @@ std::string replay_file_name(std::time_t when, const ReplayHeader& header);
 // Of the names given, those to remove: every replay name but the newest
 // REPLAYS_KEPT and the best of each difficulty (the newest of equal bests).
 // Names not of replays are left alone.
-std::vector<std::string> replays_to_remove(std::vector<std::string> names);
+std::vector<std::string> replays_to_remove(const std::vector<std::string>& names);
 
 // Writes the replay into folder, whole (a new file renamed over), then
 // removes what is no longer kept. False, with one warning line a run on
