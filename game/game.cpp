@@ -261,9 +261,11 @@ void start_up() {
     print_notice_once();  // once a run, not after every game over
     if (level == 0) level = 1;
     prepare_picture();
-    // What the libraries say while looking for a display is held back: with
-    // none to be found (SDL 2 tries Wayland and says so), one line says all.
-    std::FILE* said = std::tmpfile();
+    // On the layer over SDL 2, what the libraries say while looking for a
+    // display is held back: with none to be found (SDL 2 tries Wayland and
+    // says so), one line says all. Not on the classic SDL 1.2, whose text-mode
+    // driver may end the program itself with a message of its own.
+    std::FILE* said = SDL_Linked_Version()->patch >= 50 ? std::tmpfile() : nullptr;
     const int terminal = said ? dup(STDERR_FILENO) : -1;
     if (terminal >= 0) dup2(fileno(said), STDERR_FILENO);
     SDL_Init(SDL_INIT_AUDIO | SDL_INIT_VIDEO);
