@@ -153,6 +153,21 @@ void release_keys_not_down(LoopState* loop) {
 // driver, which would play the game as character art in the terminal, or
 // (the layer over SDL 2) to one that draws nowhere, which would play it
 // unseen until Ctrl-C. Only a player who chose a driver asks for that.
+constexpr const char* NO_DISPLAY_LINE =
+    "cloudpiercer: no graphical display found; start the game on a desktop, "
+    "or choose a video driver with SDL_VIDEODRIVER\n";
+
+// Nothing to show a picture on, seen before the libraries look: no X or
+// Wayland display, and not even a terminal type for the classic library's
+// text-mode drivers, whose terminal library would end the program itself.
+bool nowhere_to_show() {
+    for (const char* name : {"SDL_VIDEODRIVER", "DISPLAY", "WAYLAND_DISPLAY", "TERM"}) {
+        const char* value = std::getenv(name);
+        if (value && *value) return false;
+    }
+    return true;
+}
+
 bool no_graphical_display() {
     const char* asked = std::getenv("SDL_VIDEODRIVER");
     if (asked && *asked) return false;
@@ -261,6 +276,10 @@ void start_up() {
     print_notice_once();  // once a run, not after every game over
     if (level == 0) level = 1;
     prepare_picture();
+    if (nowhere_to_show()) {
+        std::fprintf(stderr, "%s", NO_DISPLAY_LINE);
+        std::exit(1);
+    }
     // On the layer over SDL 2, what the libraries say while looking for a
     // display is held back: with none to be found (SDL 2 tries Wayland and
     // says so), one line says all. Not on the classic SDL 1.2, whose text-mode
@@ -282,9 +301,7 @@ void start_up() {
     }
     if (no_display) {
         SDL_Quit();  // gives the terminal back
-        std::fprintf(stderr,
-                     "cloudpiercer: no graphical display found; start the game on a desktop, "
-                     "or choose a video driver with SDL_VIDEODRIVER\n");
+        std::fprintf(stderr, "%s", NO_DISPLAY_LINE);
         std::exit(1);
     }
 
