@@ -109,3 +109,12 @@ SDLKey key_of_name(const std::string& name) {
     }
     return SDLK_UNKNOWN;
 }
+
+SDL_Event key_event(SDLKey key, bool down) {
+    SDL_Event e{};
+    e.type = down ? SDL_KEYDOWN : SDL_KEYUP;
+    e.key.type = e.type;
+    e.key.state = down ? SDL_PRESSED : SDL_RELEASED;
+    e.key.keysym.sym = key;
+    return e;
+}

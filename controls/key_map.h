@@ -53,3 +53,6 @@ const char* control_label(int c);
 std::string key_name(SDLKey key);
 // The key of a name; SDLK_UNKNOWN when no key has it.
 SDLKey key_of_name(const std::string& name);
+// A key press or release as SDL would deliver it, for the input made by the
+// pad, the focus pause and replays.
+SDL_Event key_event(SDLKey key, bool down);

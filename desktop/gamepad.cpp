@@ -1,6 +1,8 @@
 // The gamepad, translated into the key events the game already handles.
 #include "desktop/gamepad.h"
 
+#include "controls/key_map.h"
+
 namespace {
 
 constexpr Uint8 FIRST_PAD = 0;
@@ -14,12 +16,7 @@ const SDLKey ARROW_KEY[PAD_ARROWS] = {SDLK_UP, SDLK_DOWN, SDLK_LEFT, SDLK_RIGHT}
 
 void queue_key(PadState* pad, SDLKey key, bool down) {
     if (pad->pending_count == PAD_PENDING_MAX) return;  // cannot happen: the game drains it
-    SDL_Event e{};
-    e.type = down ? SDL_KEYDOWN : SDL_KEYUP;
-    e.key.type = e.type;
-    e.key.state = down ? SDL_PRESSED : SDL_RELEASED;
-    e.key.keysym.sym = key;
-    pad->pending[(pad->pending_first + pad->pending_count) % PAD_PENDING_MAX] = e;
+    pad->pending[(pad->pending_first + pad->pending_count) % PAD_PENDING_MAX] = key_event(key, down);
     pad->pending_count += 1;
 }
 

@@ -5,6 +5,7 @@
 
 #include "controls/controls_screen.h"
 #include "controls/help_page.h"
+#include "controls/key_map.h"
 #include "core/game_state.h"
 #include "desktop/desktop.h"
 #include "desktop/desktop_state.h"
@@ -41,14 +42,6 @@ bool focus_lost(const SDL_Event& event, InputScreen where) {
            event.active.gain == 0 && (event.active.state & (SDL_APPINPUTFOCUS | SDL_APPACTIVE)) != 0;
 }
 
-void make_key_press(SDL_Event* event, SDLKey key) {
-    *event = SDL_Event{};
-    event->type = SDL_KEYDOWN;
-    event->key.type = SDL_KEYDOWN;
-    event->key.state = SDL_PRESSED;
-    event->key.keysym.sym = key;
-}
-
 // The player's devices: the keyboard, and the pad and the desktop's keys
 // when the desktop extensions are on.
 bool poll_devices(SDL_Event* event, InputScreen where) {
@@ -63,7 +56,7 @@ bool poll_devices(SDL_Event* event, InputScreen where) {
         if (!SDL_PollEvent(event)) return false;
         if (translate_pad_event(&desktop.pad, *event, desktop.settings)) continue;
         if (focus_lost(*event, where)) {
-            make_key_press(event, GAME_KEY[CONTROL_PAUSE]);
+            *event = key_event(GAME_KEY[CONTROL_PAUSE], true);
             return true;
         }
         if (event->type != SDL_KEYDOWN && event->type != SDL_KEYUP) return true;

@@ -5,6 +5,7 @@
 #include <cstdlib>
 #include <utility>
 
+#include "controls/key_map.h"
 #include "core/clock.h"
 #include "core/game_state.h"
 #include "replay/state_hash.h"
@@ -125,15 +126,6 @@ void start_frame_play() {
     playing.event = playing.story = playing.pause = playing.run = 0;
     playing.run_left = 0;
     playing.holds_applied = false;
-}
-
-SDL_Event key_event(SDLKey key, bool down) {
-    SDL_Event e{};
-    e.type = down ? SDL_KEYDOWN : SDL_KEYUP;
-    e.key.type = e.type;
-    e.key.state = down ? SDL_PRESSED : SDL_RELEASED;
-    e.key.keysym.sym = key;
-    return e;
 }
 
 void stop_playing() {
